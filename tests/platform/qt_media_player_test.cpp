@@ -138,6 +138,18 @@ TEST(LinearVolume, HundredthsOfDecibelBecomeAnAmplitudeRatio)
     EXPECT_GT(tulvane::platform::linearVolume(-9999), 0.0);
 }
 
+TEST(PrepareMediaBackend, ChoosesGStreamerUnlessTheUserChoseABackend)
+{
+    const QByteArray before = qgetenv("QT_MEDIA_BACKEND");
+    qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    tulvane::platform::prepareMediaBackend();
+    EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), "ffmpeg");
+    qunsetenv("QT_MEDIA_BACKEND");
+    tulvane::platform::prepareMediaBackend();
+    EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), "gstreamer");
+    qputenv("QT_MEDIA_BACKEND", before);
+}
+
 TEST(MediaSource, StreamAddressesStayAddressesAndAnythingElseIsALocalFile)
 {
     using tulvane::platform::mediaSource;
