@@ -9,9 +9,9 @@
 
 namespace tulvane::test {
 
-// A CD drive with a scripted disc, whose clock the test moves with `advance`. Commands
-// act only on an open device with its door closed and a disc in, as a real drive's do;
-// every call is logged ("Open", "Play", "Prev", "OpenDoor", "UpdateInterval=100", ...).
+// A CD drive with a scripted disc, whose clock the test moves with `advance`. The transport
+// commands act only on an open device with its door closed and a disc in, the door commands
+// always, as a real drive's do; every command is logged ("Open", "Play", "Prev", "OpenDoor", "UpdateInterval=100", ...).
 class FakeCdDevice final : public player::CdDevice {
 public:
     // Puts a disc in the tray, by the length of each track in seconds; with the door

@@ -12,7 +12,7 @@ namespace tulvane::test {
 // the test gave it; a file without one has an unknown length (Duration 0), cannot seek and
 // never ends by itself, like a stream. A refused file fails either at the call to Play or
 // later, at the next `advance`, which stands for the event loop: failures due go to the
-// failure handler there, before the clock moves. Every call is logged for assertions, as
+// failure handler there, before the clock moves. Every command and write is logged, as
 // "Play", "Pause", "Decharger", "FileName=<text>", "AutoStart=true", "CurrentPosition=3",
 // "Volume=-240", "Mute=false".
 class FakeMediaPlayer final : public player::MediaPlayer {
