@@ -11,7 +11,8 @@ namespace tulvane::test {
 
 // A CD drive with a scripted disc, whose clock the test moves with `advance`. The transport
 // commands act only on an open device with its door closed and a disc in, the door commands
-// always, as a real drive's do; every command is logged ("Open", "Play", "Prev", "OpenDoor", "UpdateInterval=100", ...).
+// always, as a real drive's do. Every command is logged: "Open", "Play", "Prev", "OpenDoor",
+// "UpdateInterval=100" and so on.
 class FakeCdDevice final : public player::CdDevice {
 public:
     // Puts a disc in the tray, by the length of each track in seconds; with the door
