@@ -40,7 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             allerRetour(lecture.stations);
         } else {
             // Text that is not UTF-8 is refused by the reader, whoever enciphered it.
-            const auto relue = dechiffrerListeRadios(chiffrerListeRadios(lecture.stations, kCleListeRadios), kCleListeRadios);
+            const auto octetsChiffres = chiffrerListeRadios(lecture.stations, kCleListeRadios);
+            const auto relue = dechiffrerListeRadios(octetsChiffres, kCleListeRadios);
             if (relue.erreur != ErreurListeRadios::texteInvalide)
                 std::abort();
         }

@@ -169,8 +169,7 @@ ResultatOperation QtFileWork::Telecharger(const QString& adresse, const QString&
     if (ecritureRatee)
         return ResultatOperation::echec(texteEcriture(cheminLocal));
     if (delaiDepasse)
-        return echec(QStringLiteral("le serveur n'a pas répondu dans les %1 secondes")
-                         .arg(std::chrono::duration_cast<std::chrono::seconds>(delaiTelechargement_).count()));
+        return echec(QStringLiteral("le serveur n'a pas répondu à temps"));
     const int statut = reponse->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reponse->error() != QNetworkReply::NoError || statut < 200 || statut > 299)
         return echec(raisonReseau(*reponse));
@@ -188,7 +187,8 @@ ResultatOperation QtFileWork::Lancer(const QString& cible, int /*styleFenetre*/)
         return ResultatOperation::echec(
             QStringLiteral("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(entreGuillemets(texte)));
     }
-    if (texte.compare(u"sndvol32", Qt::CaseInsensitive) == 0 || texte.compare(u"sndvol32.exe", Qt::CaseInsensitive) == 0)
+    if (texte.compare(u"sndvol32", Qt::CaseInsensitive) == 0
+        || texte.compare(u"sndvol32.exe", Qt::CaseInsensitive) == 0)
         return lancerControleVolume();
     const QString chemin = bureau_.trouverProgramme(texte);
     if (chemin.isEmpty())
@@ -250,13 +250,14 @@ ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, co
         std::span(reinterpret_cast<const std::uint8_t*>(octets.constData()), static_cast<std::size_t>(octets.size())),
         std::string_view(octetsCle.constData(), static_cast<std::size_t>(octetsCle.size())));
     if (liste.erreur != ErreurListeRadios::aucune)
-        return ResultatOperation::echec(QStringLiteral("Impossible de lire la liste des radios %1 :\n%2")
-                                            .arg(entreGuillemets(source), QString::fromStdString(messageErreurRadios(liste.erreur))));
+        return ResultatOperation::echec(
+            QStringLiteral("Impossible de lire la liste des radios %1 :\n%2")
+                .arg(entreGuillemets(source), QString::fromStdString(messageErreurRadios(liste.erreur))));
 
     const std::string texte = ecrireTroisLignes(liste.stations);
+    const auto taille = static_cast<qint64>(texte.size());
     QSaveFile sortie(cible);
-    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(texte.data(), static_cast<qint64>(texte.size())) != static_cast<qint64>(texte.size())
-        || !sortie.commit())
+    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(texte.data(), taille) != taille || !sortie.commit())
         return ResultatOperation::echec(texteEcriture(cible));
     return ResultatOperation::succes();
 }

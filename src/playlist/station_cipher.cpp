@@ -54,7 +54,8 @@ public:
         for (std::size_t i = 0; i < texte.size(); ++i) {
             if (i % 8 == 0)
                 b = bloc();
-            texte[i] = static_cast<char>(static_cast<std::uint8_t>(texte[i]) ^ static_cast<std::uint8_t>(b >> (8 * (i % 8))));
+            const auto octet = static_cast<std::uint8_t>(b >> (8 * (i % 8)));
+            texte[i] = static_cast<char>(static_cast<std::uint8_t>(texte[i]) ^ octet);
         }
     }
 
@@ -194,7 +195,8 @@ ListeRadiosDechiffree dechiffrerListeRadios(std::span<const std::uint8_t> octets
     if (octets.size() > attendu)
         return echec(ErreurListeRadios::alteree);
 
-    std::string texte(octets.begin() + kTailleEntete, octets.begin() + static_cast<std::ptrdiff_t>(kTailleEntete + taille));
+    const auto chiffre = octets.subspan(kTailleEntete, taille);
+    std::string texte(chiffre.begin(), chiffre.end());
     flux.melanger(texte);
     if (fnv1a32(texte) != lire32(octets, kTailleEntete + taille))
         return echec(ErreurListeRadios::alteree);

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -446,7 +447,8 @@ TEST(ChiffreRadios, DamagedInputIsRejectedWithItsReason)
         {bytesOf("TVR"), ErreurListeRadios::tronquee},
         {Bytes(bon.begin(), bon.begin() + 12), ErreurListeRadios::tronquee},
         {Bytes(bon.begin(), bon.end() - 1), ErreurListeRadios::tronquee},
-        {bytesOf("Radio Été\r\nhttp://flux.exemple/ete.mp3\r\nhttp://flux.exemple/ete.mp3\r\n"), ErreurListeRadios::pasUneListe},
+        {bytesOf("Radio Été\r\nhttp://flux.exemple/ete.mp3\r\nhttp://flux.exemple/ete.mp3\r\n"),
+         ErreurListeRadios::pasUneListe},
         {bytesOf("<html><body>404</body></html>"), ErreurListeRadios::pasUneListe},
         {modifie([](Bytes& b) { b[4] = 2; }), ErreurListeRadios::versionInconnue},
         {modifie([](Bytes& b) { b[5] ^= 1; }), ErreurListeRadios::cleIncorrecte},
@@ -566,6 +568,50 @@ TEST_F(DecodageRadios, TheShippedListHoldsRealStations)
         EXPECT_TRUE(s.canal1.starts_with("http")) << s.nom;
         EXPECT_TRUE(s.canal2.starts_with("http")) << s.nom;
     }
+}
+
+namespace {
+
+struct SortieOutil {
+    int code;
+    QString erreurs;
+};
+
+SortieOutil chiffrerRadios(const QStringList& arguments)
+{
+    QProcess outil;
+    outil.start(QCoreApplication::applicationDirPath() + "/../tools/chiffrer_radios", arguments);
+    EXPECT_TRUE(outil.waitForFinished(30000));
+    return {outil.exitCode(), QString::fromUtf8(outil.readAllStandardError())};
+}
+
+}  // namespace
+
+TEST_F(DecodageRadios, TheToolReadsWindowsTextsWithOrWithoutMarkAndRefusesBrokenLists)
+{
+    const auto txt = dossier_ / "Radios.txt";
+    // Windows-1252 "Radio Été", then a UTF-8 file with a byte-order mark.
+    writeFile(txt, bytesOf("Radio \xc9t\xe9\r\nhttp://a/1\r\nhttp://a/2\r\n"));
+    ASSERT_EQ(chiffrerRadios({q(txt), q(sys_)}).code, 0);
+    ASSERT_TRUE(fwork_.DecoderFichier(1, q(sys_), q(tmp_), cle_).reussi);
+    EXPECT_EQ(readFile(tmp_), bytesOf("Radio Été\r\nhttp://a/1\r\nhttp://a/2\r\n"));
+
+    writeFile(txt, bytesOf("\xEF\xBB\xBFRadio Été\nhttp://a/1\nhttp://a/2\n"));
+    ASSERT_EQ(chiffrerRadios({q(txt), q(sys_)}).code, 0);
+    ASSERT_TRUE(fwork_.DecoderFichier(1, q(sys_), q(tmp_), cle_).reussi);
+    EXPECT_EQ(readFile(tmp_), bytesOf("Radio Été\r\nhttp://a/1\r\nhttp://a/2\r\n"));
+
+    const Bytes avant = readFile(sys_);
+    writeFile(txt, bytesOf("Radio\nhttp://a/1\nhttp://a/2\nSeule\nhttp://b/1\n"));
+    const auto incomplete = chiffrerRadios({q(txt), q(sys_)});
+    EXPECT_EQ(incomplete.code, 1);
+    EXPECT_TRUE(incomplete.erreurs.contains("ligne 6")) << incomplete.erreurs.toStdString();
+    EXPECT_EQ(readFile(sys_), avant);
+    EXPECT_EQ(fichiersDe(dossier_.path()), (std::vector<std::string>{"Radios.sys", "Radios.tmp", "Radios.txt"}));
+
+    const auto usage = chiffrerRadios({});
+    EXPECT_EQ(usage.code, 2);
+    EXPECT_TRUE(usage.erreurs.startsWith("Usage : chiffrer_radios"));
 }
 
 // ---- Starting programs
