@@ -1,0 +1,265 @@
+#include "playlist/qt_file_work.h"
+
+#include "playlist/station_cipher.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QProcess>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <array>
+#include <memory>
+#include <span>
+
+namespace tulvane::playlist {
+
+namespace {
+
+QString entreGuillemets(const QString& texte)
+{
+    return QStringLiteral("« %1 »").arg(texte);
+}
+
+QString texteEcriture(const QString& chemin)
+{
+    return QStringLiteral("Impossible d'écrire le fichier %1.").arg(entreGuillemets(chemin));
+}
+
+bool estAdresseWeb(const QString& cible)
+{
+    return cible.startsWith(u"http://", Qt::CaseInsensitive) || cible.startsWith(u"https://", Qt::CaseInsensitive)
+        || cible.startsWith(u"www.", Qt::CaseInsensitive);
+}
+
+struct ControleVolume {
+    const char* programme;
+    const char* argument;  // nullptr when it takes none
+};
+
+// What "sndvol32" stands for, in the order they are tried: the PulseAudio/PipeWire mixers,
+// then the sound pages of the GNOME, KDE Plasma and MATE settings.
+constexpr std::array<ControleVolume, 6> kControlesVolume = {{
+    {"pavucontrol", nullptr},
+    {"pavucontrol-qt", nullptr},
+    {"gnome-control-center", "sound"},
+    {"kcmshell6", "kcm_pulseaudio"},
+    {"kcmshell5", "kcm_pulseaudio"},
+    {"mate-volume-control", nullptr},
+}};
+
+QString raisonReseau(const QNetworkReply& reponse)
+{
+    const int statut = reponse.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (statut != 0 && (statut < 200 || statut > 299))
+        return QStringLiteral("le serveur a répondu par l'erreur HTTP %1").arg(statut);
+    switch (reponse.error()) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("le serveur a refusé la connexion");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("le serveur %1 est introuvable").arg(entreGuillemets(reponse.url().host()));
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("le serveur a coupé la connexion");
+    case QNetworkReply::TimeoutError:
+        return QStringLiteral("le serveur ne répond pas");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("la connexion sécurisée a échoué");
+    default:
+        return QStringLiteral("erreur de réseau n° %1").arg(static_cast<int>(reponse.error()));
+    }
+}
+
+}  // namespace
+
+Bureau Bureau::systeme()
+{
+    return {
+        [](const QString& programme) { return QStandardPaths::findExecutable(programme); },
+        [](const QString& chemin, const QStringList& arguments) { return QProcess::startDetached(chemin, arguments); },
+        [](const QUrl& adresse) { return QDesktopServices::openUrl(adresse); },
+    };
+}
+
+QtFileWork::QtFileWork(platform::SettingsStore& registre, Bureau bureau, std::chrono::milliseconds delaiTelechargement)
+    : registre_(registre), bureau_(std::move(bureau)), delaiTelechargement_(delaiTelechargement)
+{
+}
+
+void QtFileWork::DefinirFichier(const QString& chemin)
+{
+    chemin_ = chemin;
+}
+
+QString QtFileWork::NomFichier() const
+{
+    return chemin_.mid(chemin_.lastIndexOf(u'/') + 1);
+}
+
+QString QtFileWork::Dossier() const
+{
+    return chemin_.left(chemin_.lastIndexOf(u'/') + 1);
+}
+
+bool QtFileWork::Existe() const
+{
+    return !chemin_.isEmpty() && QFileInfo(chemin_).isFile();
+}
+
+QString QtFileWork::LireRegistre(const QString& cheminValeur) const
+{
+    return registre_.lireValeur(cheminValeur);
+}
+
+ResultatOperation QtFileWork::EcrireRegistre(const QString& cheminValeur, const QString& texte)
+{
+    if (registre_.ecrireValeur(cheminValeur, texte))
+        return ResultatOperation::succes();
+    return ResultatOperation::echec(
+        QStringLiteral("Impossible d'enregistrer le réglage %1.").arg(entreGuillemets(cheminValeur)));
+}
+
+ResultatOperation QtFileWork::Telecharger(const QString& adresse, const QString& cheminLocal)
+{
+    const auto echec = [&adresse](const QString& raison) {
+        return ResultatOperation::echec(
+            QStringLiteral("Le téléchargement de %1 a échoué : %2.").arg(entreGuillemets(adresse), raison));
+    };
+    const QUrl url(adresse, QUrl::StrictMode);
+    const QString schema = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (schema != u"http" && schema != u"https"))
+        return echec(QStringLiteral("l'adresse n'est pas une adresse web"));
+
+    // Written beside the old file and put in its place only once everything arrived.
+    QSaveFile fichier(cheminLocal);
+    if (!fichier.open(QIODevice::WriteOnly))
+        return ResultatOperation::echec(texteEcriture(cheminLocal));
+
+    QNetworkAccessManager reseau;
+    const std::unique_ptr<QNetworkReply> reponse(reseau.get(QNetworkRequest(url)));
+    bool ecritureRatee = false;
+    bool delaiDepasse = false;
+    const auto ecrireRecu = [&] {
+        const QByteArray recu = reponse->readAll();
+        if (!ecritureRatee && fichier.write(recu) != recu.size()) {
+            ecritureRatee = true;
+            reponse->abort();
+        }
+    };
+    QObject::connect(reponse.get(), &QNetworkReply::readyRead, ecrireRecu);
+    QTimer minuterie;
+    minuterie.setSingleShot(true);
+    QObject::connect(&minuterie, &QTimer::timeout, [&] {
+        delaiDepasse = true;
+        reponse->abort();
+    });
+    QEventLoop boucle;
+    QObject::connect(reponse.get(), &QNetworkReply::finished, &boucle, &QEventLoop::quit);
+    minuterie.start(delaiTelechargement_);
+    // Timers go on ticking meanwhile; clicks wait, so that no command starts in the middle.
+    if (!reponse->isFinished())
+        boucle.exec(QEventLoop::ExcludeUserInputEvents);
+    ecrireRecu();
+
+    if (ecritureRatee)
+        return ResultatOperation::echec(texteEcriture(cheminLocal));
+    if (delaiDepasse)
+        return echec(QStringLiteral("le serveur n'a pas répondu à temps"));
+    const int statut = reponse->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (reponse->error() != QNetworkReply::NoError || statut < 200 || statut > 299)
+        return echec(raisonReseau(*reponse));
+    if (!fichier.commit())
+        return ResultatOperation::echec(texteEcriture(cheminLocal));
+    return ResultatOperation::succes();
+}
+
+ResultatOperation QtFileWork::Lancer(const QString& cible, int /*styleFenetre*/)
+{
+    const QString texte = cible.trimmed();
+    if (estAdresseWeb(texte)) {
+        if (bureau_.ouvrirAdresse(QUrl::fromUserInput(texte)))
+            return ResultatOperation::succes();
+        return ResultatOperation::echec(
+            QStringLiteral("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(entreGuillemets(texte)));
+    }
+    if (texte.compare(u"sndvol32", Qt::CaseInsensitive) == 0
+        || texte.compare(u"sndvol32.exe", Qt::CaseInsensitive) == 0)
+        return lancerControleVolume();
+    const QString chemin = bureau_.trouverProgramme(texte);
+    if (chemin.isEmpty())
+        return ResultatOperation::echec(QStringLiteral("Le programme %1 est introuvable.").arg(entreGuillemets(texte)));
+    if (bureau_.demarrer(chemin, {}))
+        return ResultatOperation::succes();
+    return ResultatOperation::echec(
+        QStringLiteral("Le programme %1 n'a pas pu être démarré.").arg(entreGuillemets(texte)));
+}
+
+ResultatOperation QtFileWork::lancerControleVolume()
+{
+    bool trouve = false;
+    for (const auto& controle : kControlesVolume) {
+        const QString chemin = bureau_.trouverProgramme(QString::fromLatin1(controle.programme));
+        if (chemin.isEmpty())
+            continue;
+        trouve = true;
+        const QStringList arguments =
+            controle.argument ? QStringList{QString::fromLatin1(controle.argument)} : QStringList{};
+        if (bureau_.demarrer(chemin, arguments))
+            return ResultatOperation::succes();
+    }
+    if (trouve)
+        return ResultatOperation::echec(QStringLiteral("Le contrôleur de volume n'a pas pu être démarré."));
+    return ResultatOperation::echec(QStringLiteral(
+        "Aucun contrôleur de volume n'est installé.\nInstallez par exemple le programme « pavucontrol »."));
+}
+
+ResultatOperation QtFileWork::SupprimerCorbeille(const QString& chemin)
+{
+    const QFileInfo info(chemin);
+    if (chemin.isEmpty() || (!info.exists() && !info.isSymLink()))
+        return ResultatOperation::echec(QStringLiteral("Le fichier %1 est introuvable.").arg(entreGuillemets(chemin)));
+    // Without the user's data folder Qt would put the file in a "files" folder of the
+    // working folder instead of the trash.
+    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (donnees.isEmpty() || !QDir().mkpath(donnees))
+        return ResultatOperation::echec(
+            QStringLiteral("Impossible de créer le dossier %1 de la corbeille.").arg(entreGuillemets(donnees)));
+    if (!QFile::moveToTrash(chemin))
+        return ResultatOperation::echec(
+            QStringLiteral("Le fichier %1 n'a pas pu être placé dans la corbeille.").arg(entreGuillemets(chemin)));
+    return ResultatOperation::succes();
+}
+
+ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, const QString& cible, const QString& cle)
+{
+    if (mode != 1)
+        return ResultatOperation::echec(QStringLiteral("Mode de décodage inconnu : %1.").arg(mode));
+    QFile entree(source);
+    if (!entree.open(QIODevice::ReadOnly))
+        return ResultatOperation::echec(
+            QStringLiteral("La liste des radios %1 est introuvable ou illisible.").arg(entreGuillemets(source)));
+    // Enough to tell a list that is too long from one that is not.
+    const QByteArray octets = entree.read(static_cast<qint64>(kTailleMaxTexteRadios) + 64);
+    const QByteArray octetsCle = cle.toUtf8();
+    const auto liste = dechiffrerListeRadios(
+        std::span(reinterpret_cast<const std::uint8_t*>(octets.constData()), static_cast<std::size_t>(octets.size())),
+        std::string_view(octetsCle.constData(), static_cast<std::size_t>(octetsCle.size())));
+    if (liste.erreur != ErreurListeRadios::aucune)
+        return ResultatOperation::echec(
+            QStringLiteral("Impossible de lire la liste des radios %1 :\n%2")
+                .arg(entreGuillemets(source), QString::fromStdString(messageErreurRadios(liste.erreur))));
+
+    const std::string texte = ecrireTroisLignes(liste.stations);
+    const auto taille = static_cast<qint64>(texte.size());
+    QSaveFile sortie(cible);
+    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(texte.data(), taille) != taille || !sortie.commit())
+        return ResultatOperation::echec(texteEcriture(cible));
+    return ResultatOperation::succes();
+}
+
+}  // namespace tulvane::playlist
