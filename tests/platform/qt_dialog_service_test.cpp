@@ -81,6 +81,11 @@ struct FilterCase {
     QStringList expected;
 };
 
+void PrintTo(const FilterCase& c, std::ostream* out)
+{
+    *out << '"' << c.filter << '"';
+}
+
 class QtNameFilters : public testing::TestWithParam<FilterCase> {};
 
 TEST_P(QtNameFilters, OneQtFilterPerPair)
@@ -210,6 +215,11 @@ struct BoxCase {
     QString press;         // a caption, or "Escape"
     MessageAnswer expected;
 };
+
+void PrintTo(const BoxCase& c, std::ostream* out)
+{
+    *out << c.captions.join(u'/').toStdString() << ", press " << c.press.toStdString();
+}
 
 class QtMessageBox : public testing::TestWithParam<BoxCase> {};
 
