@@ -76,7 +76,9 @@ public:
                              const QString& defaultText) = 0;
 
     // Returns the full paths chosen, in the dialog's order; none on Cancel. A single choice
-    // gives one path, so "one file or several" is the size of the list.
+    // gives one path, so "one file or several" is the size of the list, and a file's title
+    // (its name with extension) is QFileInfo::fileName() of its path. Only existing files
+    // can be chosen.
     virtual QStringList showOpen(const OpenRequest& request) = 0;
 
     // Returns the full path to write, "" on Cancel. The dialog has already refused a file
