@@ -1,0 +1,93 @@
+#include "platform/ansi_text.h"
+
+#include "metadata/windows1252.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <string_view>
+
+namespace tulvane::platform {
+
+namespace {
+
+QString writeFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Impossible d'enregistrer le fichier '%1' : %2.").arg(path, reason);
+}
+
+}  // namespace
+
+QString decodeText(const QByteArray& bytes)
+{
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (metadata::isValidUtf8(view)) {
+        constexpr std::string_view bom = "\xEF\xBB\xBF";
+        const std::string_view body = view.starts_with(bom) ? view.substr(bom.size()) : view;
+        return QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
+    }
+    return QString::fromStdString(metadata::windows1252ToUtf8(view));
+}
+
+QStringList splitLines(const QString& text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+TextRead readTextLines(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
+    return {splitLines(decodeText(bytes)), {}};
+}
+
+QString writeObstacle(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    constexpr auto anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    if (file.isDir())
+        return writeFailure(path, QStringLiteral("ce nom est celui d'un dossier"));
+    if (!folder.isDir())
+        return writeFailure(path, QStringLiteral("le dossier n'existe pas"));
+    if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
+        return writeFailure(path, QStringLiteral("il est en lecture seule"));
+    if (!folder.isWritable())
+        return writeFailure(path, QStringLiteral("le dossier est protégé en écriture"));
+    return {};
+}
+
+TextWrite writeTextLines(const QString& path, const QStringList& lines)
+{
+    if (QString obstacle = writeObstacle(path); !obstacle.isEmpty())
+        return {obstacle};
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        bytes += line.toUtf8();
+        bytes += "\r\n";
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return {writeFailure(path, QStringLiteral("l'écriture a échoué"))};
+    return {};
+}
+
+}  // namespace tulvane::platform

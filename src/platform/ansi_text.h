@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// Text files of the program, read and written whole. On disk: UTF-8 without a byte-order mark,
+// every line ended by CR LF. Files made on the original platform are in Windows-1252; they are
+// recognised by not being valid UTF-8 and keep their accents.
+namespace tulvane::platform {
+
+// A failure is a French text naming the file, fit for a message box; empty on success.
+struct TextRead {
+    QStringList lines;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+struct TextWrite {
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+// UTF-8 (a leading byte-order mark dropped) when the bytes are valid UTF-8, else Windows-1252.
+QString decodeText(const QByteArray& bytes);
+
+// Lines ended by CR LF, LF or CR; a line end at the very end opens no further line.
+QStringList splitLines(const QString& text);
+
+TextRead readTextLines(const QString& path);
+
+// Why `path` cannot be written whole: a French text naming the file, or "" when the write
+// can be tried. A file without any write permission counts as read-only, even for root.
+QString writeObstacle(const QString& path);
+
+// Writes every line followed by CR LF, through a temporary file renamed over the old one:
+// on failure the old file is untouched and no partial file is left.
+TextWrite writeTextLines(const QString& path, const QStringList& lines);
+
+}  // namespace tulvane::platform
