@@ -48,7 +48,7 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
-TextRead readTextLines(const QString& path)
+TextContent readText(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -56,7 +56,15 @@ TextRead readTextLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
-    return {splitLines(decodeText(bytes)), {}};
+    return {decodeText(bytes), {}};
+}
+
+TextRead readTextLines(const QString& path)
+{
+    TextContent content = readText(path);
+    if (!content.ok())
+        return {{}, content.error};
+    return {splitLines(content.text), {}};
 }
 
 QString writeObstacle(const QString& path)
@@ -75,19 +83,24 @@ QString writeObstacle(const QString& path)
     return {};
 }
 
-TextWrite writeTextLines(const QString& path, const QStringList& lines)
+TextWrite writeText(const QString& path, const QByteArray& bytes)
 {
     if (QString obstacle = writeObstacle(path); !obstacle.isEmpty())
         return {obstacle};
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return {writeFailure(path, QStringLiteral("l'écriture a échoué"))};
+    return {};
+}
+
+TextWrite writeTextLines(const QString& path, const QStringList& lines)
+{
     QByteArray bytes;
     for (const QString& line : lines) {
         bytes += line.toUtf8();
         bytes += "\r\n";
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {writeFailure(path, QStringLiteral("l'écriture a échoué"))};
-    return {};
+    return writeText(path, bytes);
 }
 
 }  // namespace tulvane::platform

@@ -16,6 +16,12 @@ struct TextRead {
     bool ok() const { return error.isEmpty(); }
 };
 
+struct TextContent {
+    QString text;
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
 struct TextWrite {
     QString error;
     bool ok() const { return error.isEmpty(); }
@@ -27,6 +33,7 @@ QString decodeText(const QByteArray& bytes);
 // Lines ended by CR LF, LF or CR; a line end at the very end opens no further line.
 QStringList splitLines(const QString& text);
 
+TextContent readText(const QString& path);
 TextRead readTextLines(const QString& path);
 
 // Why `path` cannot be written whole: a French text naming the file, or "" when the write
@@ -36,5 +43,8 @@ QString writeObstacle(const QString& path);
 // Writes every line followed by CR LF, through a temporary file renamed over the old one:
 // on failure the old file is untouched and no partial file is left.
 TextWrite writeTextLines(const QString& path, const QStringList& lines);
+
+// The same for text already laid out: UTF-8 bytes with their CR LF line ends.
+TextWrite writeText(const QString& path, const QByteArray& bytes);
 
 }  // namespace tulvane::platform
