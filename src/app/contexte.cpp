@@ -1,0 +1,59 @@
+#include "app/contexte.h"
+
+#include "platform/dialog_service.h"
+#include "platform/settings_store.h"
+#include "player/cd_device.h"
+#include "player/finterface.h"
+#include "player/fpiste.h"
+#include "player/media_player.h"
+#include "player/module3.h"
+#include "playlist/file_work.h"
+#include "playlist/fliste.h"
+
+#include <QDir>
+
+namespace tulvane::app {
+
+Contexte::Contexte(Services services)
+    : services_(std::move(services)), module3_(std::make_unique<player::Module3>(*this))
+{
+}
+
+Contexte::~Contexte() = default;
+
+QString Contexte::cheminProgramme(const QString& nomFichier) const
+{
+    return QDir(services_.dossierProgramme).filePath(nomFichier);
+}
+
+player::Module3& Contexte::module3()
+{
+    return *module3_;
+}
+
+player::FPiste& Contexte::fPiste()
+{
+    if (!fPiste_) {
+        fPiste_ = std::make_unique<player::FPiste>(services_.creerLecteur(), services_.creerLecteur());
+        // Failures found later by the backend end in the same handling as those at the call.
+        fPiste_->Piste().setFailureHandler(
+            [this](const QString&, const player::PlayError& erreur) { module3_->surEchecLecture(erreur); });
+    }
+    return *fPiste_;
+}
+
+player::FInterface& Contexte::fInterface()
+{
+    if (!fInterface_)
+        fInterface_ = std::make_unique<player::FInterface>(*this);
+    return *fInterface_;
+}
+
+playlist::FListe& Contexte::fListe()
+{
+    if (!fListe_)
+        fListe_ = std::make_unique<playlist::FListe>(*this);
+    return *fListe_;
+}
+
+}  // namespace tulvane::app

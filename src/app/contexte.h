@@ -1,0 +1,80 @@
+#pragma once
+
+#include "platform/random.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <memory>
+
+namespace tulvane::platform {
+class DialogService;
+class SettingsStore;
+}
+namespace tulvane::playlist {
+class FileWork;
+class FListe;
+}
+namespace tulvane::player {
+class CdDevice;
+class FInterface;
+class FPiste;
+class MediaPlayer;
+class Module3;
+}
+
+namespace tulvane::app {
+
+// The outside components and platform services, real in the program, fakes in tests.
+struct Services {
+    std::function<std::unique_ptr<player::MediaPlayer>()> creerLecteur;
+    std::unique_ptr<platform::SettingsStore> reglages;
+    std::unique_ptr<playlist::FileWork> fwork;  // may use `reglages`, so it is declared after it
+    std::unique_ptr<platform::DialogService> dialogues;
+    std::unique_ptr<player::CdDevice> cd;
+    QString dossierProgramme;  // where "Colonnes.dat", "Favoris.dat" and "Radios.sys" live
+};
+
+// Everything that lives as long as the process: the services, the variables the modules
+// share, and the windows, each created the first time it is used.
+class Contexte {
+public:
+    explicit Contexte(Services services);
+    ~Contexte();
+    Contexte(const Contexte&) = delete;
+    Contexte& operator=(const Contexte&) = delete;
+
+    playlist::FileWork& FWork1() { return *services_.fwork; }
+    platform::DialogService& dialogues() { return *services_.dialogues; }
+    platform::SettingsStore& reglages() { return *services_.reglages; }
+    player::CdDevice& cd() { return *services_.cd; }
+    platform::Aleatoire& aleatoire() { return aleatoire_; }
+    const QString& dossierProgramme() const { return services_.dossierProgramme; }
+    QString cheminProgramme(const QString& nomFichier) const;
+
+    player::FPiste& fPiste();
+    playlist::FListe& fListe();
+    player::FInterface& fInterface();
+    player::Module3& module3();
+
+    // Shared state of the modules.
+    int vEtat = 0;        // 0 stopped, 1 paused, 2 playing
+    int vIndexPiste = 0;  // 1-based row of the file player's file, 0 for none
+    int vVolume = 10;     // attenuation steps, 20 minus the level shown
+    bool vModeCD = false;
+    bool vModeRadio = false;
+    QString vAdresseListe;
+    QString vNomListe;
+    QStringList vExtensions;
+
+private:
+    Services services_;
+    platform::Aleatoire aleatoire_;
+    std::unique_ptr<player::Module3> module3_;
+    std::unique_ptr<player::FPiste> fPiste_;
+    std::unique_ptr<player::FInterface> fInterface_;
+    std::unique_ptr<playlist::FListe> fListe_;
+};
+
+}  // namespace tulvane::app

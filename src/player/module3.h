@@ -1,0 +1,42 @@
+#pragma once
+
+namespace tulvane::app {
+class Contexte;
+}
+
+namespace tulvane::player {
+
+class MediaPlayer;
+struct PlayError;
+
+// The player commands every transport control ends in, the current-row marking, the time
+// labels and the step to the next file at the end of a track.
+class Module3 {
+public:
+    explicit Module3(app::Contexte& contexte);
+
+    void fnLecture();
+    void fnPause();
+    void fnArret();
+    void fnRetourRapide(double vfnPas);
+    void fnAvanceRapide(double vfnPas);
+    void fnSilence();
+    int fnMarquerPiste();
+    void fnAfficherTemps();
+    void fnPisteSuivante();
+
+    // Previous and next row of the list, round and round; a stopped player only loads it.
+    void fnPrecedente();
+    void fnSuivante();
+
+    // The file player failed to play its file, now or later in the background.
+    void surEchecLecture(const PlayError& erreur);
+
+private:
+    MediaPlayer& piste();
+    void chargerLigne(int ligne);
+
+    app::Contexte& ctx_;
+};
+
+}  // namespace tulvane::player

@@ -1,0 +1,164 @@
+// The play-list window's file commands: new, open, save, save as, save selection.
+#include "app/contexte.h"
+#include "platform/ansi_text.h"
+#include "platform/dialog_service.h"
+#include "platform/list_view.h"
+#include "player/fpiste.h"
+#include "player/media_player.h"
+#include "player/module3.h"
+#include "playlist/file_work.h"
+#include "playlist/fliste.h"
+#include "playlist/playlist_file.h"
+
+#include <vector>
+
+namespace tulvane::playlist {
+
+namespace {
+
+const QString kFiltre = "Play-List Tulvane (*.tvl4)|*.tvl4";
+const QString kTitreSucces = "Procédure effectuée";
+
+}  // namespace
+
+void FListe::fnChargerListe(const QString& vfnAdresse)
+{
+    ctx_.vNomListe.clear();
+    ctx_.vAdresseListe.clear();
+    Liste->clear();
+    ctx_.vAdresseListe = vfnAdresse;
+    FileWork& fwork = ctx_.FWork1();
+    fwork.DefinirFichier(vfnAdresse);
+    const QString nom = fwork.NomFichier();
+    ctx_.vNomListe = nom.size() > 5 ? nom.left(nom.size() - 5) : QString();
+
+    const platform::TextContent contenu = platform::readText(vfnAdresse);
+    if (!contenu.ok())
+        return;
+    const LectureFichierPlayList lecture = lireFichierPlayList(contenu.text.toStdString());
+    std::vector<std::array<QString, 9>> lignes;
+    lignes.reserve(lecture.lignes.size());
+    for (const TextesLigne& textes : lecture.lignes) {
+        std::array<QString, 9>& ligne = lignes.emplace_back();
+        for (std::size_t j = 0; j < textes.size(); ++j)
+            ligne[j] = QString::fromStdString(textes[j]);
+    }
+    Liste->addRows(lignes);
+    if (!lecture.complet)
+        return;
+
+    player::MediaPlayer& piste = ctx_.fPiste().Piste();
+    if (Liste->count() > 0) {
+        piste.setAutoStart(false);
+        piste.setFileName(cheminLigne(1));
+        piste.Pause();
+        Liste->setSelected(1, true);
+    } else {
+        piste.setFileName("");
+        piste.setAutoStart(false);
+        piste.Pause();
+        piste.Decharger();
+        piste.setFileName("");
+    }
+    ctx_.module3().fnMarquerPiste();
+}
+
+void FListe::ecrireLignes(const QString& chemin, bool seulementSelection)
+{
+    std::vector<TextesLigne> textes;
+    const int n = Liste->count();
+    textes.reserve(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        if (seulementSelection && !Liste->isSelected(i))
+            continue;
+        TextesLigne& ligne = textes.emplace_back();
+        for (int j = 0; j < 9; ++j)
+            ligne[static_cast<std::size_t>(j)] = (j == 0 ? Liste->text(i) : Liste->subItem(i, j)).toStdString();
+    }
+    std::vector<const TextesLigne*> pointeurs;
+    pointeurs.reserve(textes.size());
+    for (const TextesLigne& ligne : textes)
+        pointeurs.push_back(&ligne);
+    const QString succes = seulementSelection
+        ? QString::number(textes.size()) + " fichiers sélectionnés ont été enregistrés avec succès !"
+        : QString("La Play-List active a été enregistrée avec succès !");
+    ecrireFichierOuSignaler(chemin, QByteArray::fromStdString(ecrireFichierPlayList(pointeurs)), succes);
+}
+
+// Written whole through a temporary file: a failure leaves the old file as it was and the
+// user is told, never told it worked.
+void FListe::ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes)
+{
+    const platform::TextWrite resultat = platform::writeText(chemin, contenu);
+    if (resultat.ok())
+        ctx_.dialogues().messageBox(succes, kTitreSucces, platform::MessageIcon::Information,
+                                    platform::MessageButtons::Ok);
+    else
+        ctx_.dialogues().messageBox(resultat.error, "Annulation de procédure", platform::MessageIcon::Critical,
+                                    platform::MessageButtons::Ok);
+}
+
+void FListe::fnEnregistrerListe(const QString& vfnAdresse)
+{
+    ecrireLignes(vfnAdresse, false);
+}
+
+void FListe::fnEnregistrerSelection(const QString& vfnAdresse)
+{
+    ecrireLignes(vfnAdresse, true);
+}
+
+void FListe::nouvelle_Click()
+{
+    const QString question = "Si vous créez une nouvelle Play-List, la liste actuelle sera écrasée\n"
+                             "et si vous souhaitez la conservez, vous devez l'enregistrer.\n"
+                             "\n"
+                             "Souhaitez-vous créer la nouvelle Play-Liste ?";
+    if (ctx_.dialogues().messageBox(question, "Attention", platform::MessageIcon::Critical,
+                                    platform::MessageButtons::YesNo)
+        != platform::MessageAnswer::Yes)
+        return;
+    ctx_.vNomListe.clear();
+    ctx_.vAdresseListe.clear();
+    Liste->clear();
+    player::MediaPlayer& piste = ctx_.fPiste().Piste();
+    piste.Pause();
+    piste.setCurrentPosition(0);
+    piste.Decharger();
+    piste.setFileName("");
+}
+
+void FListe::Ouvrir_Click()
+{
+    const QStringList choix = ctx_.dialogues().showOpen({"Ouvrir une Play-List", kFiltre, "", false});
+    if (!choix.isEmpty() && !choix.front().isEmpty())
+        fnChargerListe(choix.front());
+}
+
+void FListe::Enregistrer_Click()
+{
+    if (ctx_.vAdresseListe.isEmpty())
+        Enregistrer_sous_Click();
+    else
+        fnEnregistrerListe(ctx_.vAdresseListe);
+}
+
+void FListe::Enregistrer_sous_Click()
+{
+    const QString nom = ctx_.dialogues().showSave({"Enregistrer sous...", kFiltre, ""});
+    if (nom.isEmpty())
+        return;
+    ctx_.vAdresseListe = nom;
+    ctx_.FWork1().DefinirFichier(nom);
+    ctx_.vNomListe = ctx_.FWork1().NomFichier();
+    fnEnregistrerListe(nom);
+}
+
+void FListe::Enregistrer_selection_Click()
+{
+    const QString nom = ctx_.dialogues().showSave({"Enregistrer la sélection", kFiltre, ""});
+    if (!nom.isEmpty())
+        fnEnregistrerSelection(nom);
+}
+
+}  // namespace tulvane::playlist

@@ -1,0 +1,59 @@
+#include "fakes/contexte_test.h"
+
+#include "platform/dialog_service.h"
+#include "player/fpiste.h"
+#include "playlist/qt_file_work.h"
+#include "support/bytes.h"
+
+#include <QFile>
+
+#include <stdexcept>
+
+namespace tulvane::test {
+
+ContexteDeTest::ContexteDeTest()
+{
+    app::Services services;
+    services.creerLecteur = [this]() -> std::unique_ptr<player::MediaPlayer> {
+        auto lecteur = std::make_unique<FakeMediaPlayer>();
+        if (lecteursCrees_ < 2)
+            lecteurs_[lecteursCrees_++] = lecteur.get();
+        return lecteur;
+    };
+    auto reglages = std::make_unique<MemorySettingsStore>();
+    reglages_ = reglages.get();
+    services.reglages = std::move(reglages);
+    playlist::Bureau bureau{[](const QString&) { return QString(); },
+                            [](const QString&, const QStringList&) { return false; },
+                            [](const QUrl&) { return false; }};
+    services.fwork = std::make_unique<playlist::QtFileWork>(*reglages_, bureau);
+    auto dialogues = std::make_unique<ScriptedDialogs>();
+    dialogues_ = dialogues.get();
+    services.dialogues = std::move(dialogues);
+    services.cd = std::make_unique<FakeCdDevice>();
+    services.dossierProgramme = QString::fromStdString(dossier_.path().string());
+    contexte_ = std::make_unique<app::Contexte>(std::move(services));
+}
+
+ContexteDeTest::~ContexteDeTest() = default;
+
+FakeMediaPlayer& ContexteDeTest::piste()
+{
+    contexte_->fPiste();
+    return *lecteurs_[0];
+}
+
+FakeMediaPlayer& ContexteDeTest::piste2()
+{
+    contexte_->fPiste();
+    return *lecteurs_[1];
+}
+
+QString ContexteDeTest::fichier(const QString& nom, std::size_t taille)
+{
+    const auto chemin = dossier_ / nom.toStdString();
+    writeFile(chemin, filled(taille));
+    return QString::fromStdString(chemin.string());
+}
+
+}  // namespace tulvane::test

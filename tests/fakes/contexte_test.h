@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/contexte.h"
+#include "fakes/fake_cd_device.h"
+#include "fakes/fake_media_player.h"
+#include "fakes/memory_settings.h"
+#include "fakes/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace tulvane::test {
+
+// A whole program context over fakes: scripted dialogs, fake players whose clock the test
+// advances, settings in memory, the real file-utility component, and a temporary program
+// folder that also holds the test's media files.
+class ContexteDeTest {
+public:
+    ContexteDeTest();
+    ~ContexteDeTest();
+
+    app::Contexte& ctx() { return *contexte_; }
+    ScriptedDialogs& dialogues() { return *dialogues_; }
+    FakeMediaPlayer& piste();   // the file player, created with the host form on first use
+    FakeMediaPlayer& piste2();  // the radio player
+    MemorySettingsStore& reglages() { return *reglages_; }
+    const TempFolder& dossier() const { return dossier_; }
+
+    // A file of the given size (bytes of zeros) in the temporary folder; returns its path.
+    QString fichier(const QString& nom, std::size_t taille = 2000);
+
+private:
+    TempFolder dossier_;
+    ScriptedDialogs* dialogues_ = nullptr;
+    MemorySettingsStore* reglages_ = nullptr;
+    FakeMediaPlayer* lecteurs_[2] = {nullptr, nullptr};
+    int lecteursCrees_ = 0;
+    std::unique_ptr<app::Contexte> contexte_;
+};
+
+}  // namespace tulvane::test
