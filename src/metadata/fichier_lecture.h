@@ -2,27 +2,21 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
+#include <optional>
 #include <span>
 
 namespace tulvane::metadata {
 
-// A regular file opened for binary reading. A missing path or a folder does not open, and
-// nothing is created.
-class FichierLecture {
-public:
-    explicit FichierLecture(const std::filesystem::path& chemin);
+// Reads the bytes a parser needs in as few system calls as possible. Both give the file's size
+// and put the number of bytes stored in `lus`; no value when the path names no readable file
+// (a missing path, a folder). Nothing is ever created.
 
-    bool ouvert() const { return ouvert_; }
-    std::uint64_t taille() const { return taille_; }
+// The first min(size, destination.size()) bytes of the file.
+std::optional<std::uint64_t> lireDebut(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
+                                       std::size_t& lus);
 
-    // Fills `destination` from byte `position` (0-based); false when not all of it could be read.
-    bool lire(std::uint64_t position, std::span<std::uint8_t> destination);
-
-private:
-    std::ifstream flux_;
-    std::uint64_t taille_ = 0;
-    bool ouvert_ = false;
-};
+// The last min(size, destination.size()) bytes of the file.
+std::optional<std::uint64_t> lireFin(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
+                                     std::size_t& lus);
 
 }  // namespace tulvane::metadata

@@ -141,16 +141,13 @@ bool fnLireTag(const std::filesystem::path& vfnAdresse, std::string& vfnTitre, s
     for (std::string* texte : {&vfnTitre, &vfnAuteur, &vfnAlbum, &vfnAnnee, &vfnStyle, &vfnCommentaire})
         texte->clear();
 
-    FichierLecture fichier(vfnAdresse);
-    if (!fichier.ouvert())
-        return false;
     std::array<std::uint8_t, kTailleTag> octets{};
-    const std::size_t lus = static_cast<std::size_t>(std::min<std::uint64_t>(fichier.taille(), kTailleTag));
-    const auto fin = std::span(octets).first(lus);
-    if (!fichier.lire(fichier.taille() - lus, fin))
+    std::size_t lus = 0;
+    const std::optional<std::uint64_t> taille = lireFin(vfnAdresse, octets, lus);
+    if (!taille)
         return false;
 
-    std::optional<TagID3> tag = analyserTag(fin, fichier.taille());
+    std::optional<TagID3> tag = analyserTag(std::span(octets).first(lus), *taille);
     if (tag) {
         vfnTitre = std::move(tag->titre);
         vfnAuteur = std::move(tag->auteur);

@@ -191,16 +191,14 @@ void fnAnalyserMP3(const std::filesystem::path& vfnAdresse, std::string& vfnDure
     vfnSecondes.clear();
     vfnKbps.clear();
     vfnCanaux.clear();
-    FichierLecture fichier(vfnAdresse);
-    if (!fichier.ouvert())
-        return;
     // One read covers the explored bytes and every second-sync position they can lead to.
-    const auto lus = static_cast<std::size_t>(std::min<std::uint64_t>(fichier.taille(), kOctetsALire));
-    const auto tampon = std::make_unique_for_overwrite<std::uint8_t[]>(lus);
-    const std::span<std::uint8_t> debut(tampon.get(), lus);
-    if (!fichier.lire(0, debut))
+    const auto tampon = std::make_unique_for_overwrite<std::uint8_t[]>(kOctetsALire);
+    const std::span<std::uint8_t> debut(tampon.get(), kOctetsALire);
+    std::size_t lus = 0;
+    const std::optional<std::uint64_t> taille = lireDebut(vfnAdresse, debut, lus);
+    if (!taille)
         return;
-    InfosMPEG infos = analyserTrames(debut, fichier.taille());
+    InfosMPEG infos = analyserTrames(debut.first(lus), *taille);
     vfnDuree = std::move(infos.duree);
     vfnSecondes = std::move(infos.secondes);
     vfnKbps = std::move(infos.kbps);
