@@ -109,15 +109,15 @@ void TagLib(benchmark::State& state)
             TagLib::MPEG::File fichier(chemin.c_str());
             const TagLib::ID3v1::Tag* tag = fichier.ID3v1Tag();
             const TagLib::MPEG::Properties* proprietes = fichier.audioProperties();
-            if (!tag || !proprietes || proprietes->bitrate() != 128)
+            if (!tag || !proprietes || proprietes->bitrate() != 128) {
                 state.SkipWithError("a file was not read");
-            else {
-                for (const TagLib::String& texte : {tag->title(), tag->artist(), tag->album(), tag->comment(), tag->genre()})
-                    benchmark::DoNotOptimize(texte.to8Bit(true));
-                benchmark::DoNotOptimize(tag->year());
-                benchmark::DoNotOptimize(proprietes->lengthInSeconds());
-                benchmark::DoNotOptimize(proprietes->channels());
+                continue;
             }
+            for (const TagLib::String& texte : {tag->title(), tag->artist(), tag->album(), tag->comment(), tag->genre()})
+                benchmark::DoNotOptimize(texte.to8Bit(true));
+            benchmark::DoNotOptimize(tag->year());
+            benchmark::DoNotOptimize(proprietes->lengthInSeconds());
+            benchmark::DoNotOptimize(proprietes->channels());
         }
     }
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(chemins.size()));

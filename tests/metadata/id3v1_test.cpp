@@ -292,6 +292,16 @@ TEST_F(Id3v1Files, NoTagClearsTheTextsAndKeepsTheNumber)
     expectNoTag(lu);
 }
 
+TEST_F(Id3v1Files, ALowerCaseMarkerIsNoTagForTheWriterEither)
+{
+    const Bytes original = fileEndingWith(2000, record("tag", "Ancien"));
+    tulvane::test::writeFile(chemin, original);
+    ASSERT_EQ(ecrire(chemin, "Nouveau", question).etat, ResultatEcriture::Etat::Ecrit);
+    const Bytes apres = tulvane::test::readFile(chemin);
+    ASSERT_EQ(apres.size(), 2128u);
+    EXPECT_TRUE(std::equal(original.begin(), original.end(), apres.begin()));
+}
+
 TEST_F(Id3v1Files, ShortFilesGetATagAppended)
 {
     for (std::size_t taille : {0u, 3u, 127u}) {
