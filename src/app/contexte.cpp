@@ -34,7 +34,12 @@ player::Module3& Contexte::module3()
 player::FPiste& Contexte::fPiste()
 {
     if (!fPiste_) {
-        fPiste_ = std::make_unique<player::FPiste>(services_.creerLecteur(), services_.creerLecteur());
+        auto piste = services_.creerLecteur();  // file player first, then the radio player
+        auto piste2 = services_.creerLecteur();
+        // Loading a file into the file player never starts it by itself: adding files and
+        // stepping through a stopped list only load them. The radio starts as it tunes.
+        piste->setAutoStart(false);
+        fPiste_ = std::make_unique<player::FPiste>(std::move(piste), std::move(piste2));
         // Failures found later by the backend end in the same handling as those at the call.
         fPiste_->Piste().setFailureHandler(
             [this](const QString&, const player::PlayError& erreur) { module3_->surEchecLecture(erreur); });

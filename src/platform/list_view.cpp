@@ -285,6 +285,21 @@ int ListView::add(int index, const QString& text)
     return index;
 }
 
+void ListView::addItems(std::vector<std::vector<QString>> items)
+{
+    model_->appendRows(std::move(items));
+}
+
+int ListView::find(int k, const QString& text, int from) const
+{
+    return model_->findRow(k, text, from - 1) + 1;
+}
+
+std::uint64_t ListView::revision() const
+{
+    return model_->revision();
+}
+
 void ListView::remove(int item)
 {
     const int r = rowOf(item);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <vector>
 
 namespace tulvane::platform {
 
@@ -52,6 +53,15 @@ public:
     int add(const QString& text);
     /// Inserts an item at index (1..count() + 1; any other index appends); returns its index.
     int add(int index, const QString& text);
+    /// Appends items from their texts: [0] the item text, [k] sub-item k. One insertion for
+    /// all, so loading a long list stays linear.
+    void addItems(std::vector<std::vector<QString>> items);
+    /// The first item from `from` on whose text (k = 0) or sub-item k equals text exactly
+    /// (case-sensitive), 0 for none.
+    int find(int k, const QString& text, int from = 1) const;
+    /// Moves on whenever a text of an item, or the number or order of the items, changes;
+    /// weight, colour, check and selection leave it as it is.
+    std::uint64_t revision() const;
     void remove(int item);
     /// Removes every item for which doomed(item) holds, in one pass over the list; doomed is
     /// asked about each item in order with its index before the removal. Returns the number

@@ -177,6 +177,36 @@ void ListViewModel::insertRowAt(int r, const QString& text)
     beginInsertRows({}, r, r);
     rows_.insert(rows_.begin() + r, std::move(fresh));
     endInsertRows();
+    ++revision_;
+}
+
+void ListViewModel::appendRows(std::vector<std::vector<QString>> cells)
+{
+    if (cells.empty())
+        return;
+    const int first = rowCount();
+    beginInsertRows({}, first, first + static_cast<int>(cells.size()) - 1);
+    rows_.reserve(rows_.size() + cells.size());
+    for (std::vector<QString>& texts : cells) {
+        ListViewRow& fresh = rows_.emplace_back();
+        fresh.cells = std::move(texts);
+        if (fresh.cells.empty())
+            fresh.cells.resize(1);
+        fresh.foreColor = defaultForeColor_;
+    }
+    endInsertRows();
+    ++revision_;
+}
+
+int ListViewModel::findRow(int column, const QString& text, int from) const
+{
+    const auto c = static_cast<std::size_t>(column);
+    for (std::size_t r = static_cast<std::size_t>(std::max(0, from)); r < rows_.size(); ++r) {
+        const std::vector<QString>& cells = rows_[r].cells;
+        if (c < cells.size() ? cells[c] == text : text.isEmpty())
+            return static_cast<int>(r);
+    }
+    return -1;
 }
 
 void ListViewModel::removeRowAt(int r)
@@ -184,6 +214,7 @@ void ListViewModel::removeRowAt(int r)
     beginRemoveRows({}, r, r);
     rows_.erase(rows_.begin() + r);
     endRemoveRows();
+    ++revision_;
 }
 
 int ListViewModel::removeRowsWhere(const std::function<bool(int)>& doomed)
@@ -207,6 +238,7 @@ int ListViewModel::removeRowsWhere(const std::function<bool(int)>& doomed)
     }
     rows_.resize(kept);
     endResetModel();
+    ++revision_;
     return removed;
 }
 
@@ -215,6 +247,7 @@ void ListViewModel::clearRows()
     beginResetModel();
     rows_.clear();
     endResetModel();
+    ++revision_;
 }
 
 void ListViewModel::emitCellChanged(int r, int column, const QList<int>& roles)
@@ -237,6 +270,7 @@ void ListViewModel::setCell(int r, int column, const QString& text)
     if (target.cells[c] == text)
         return;
     target.cells[c] = text;
+    ++revision_;
     emitCellChanged(r, column, {Qt::DisplayRole, Qt::EditRole});
 }
 
@@ -321,6 +355,7 @@ void ListViewModel::sortByColumn(int column)
         newRow[from] = static_cast<int>(i);
     }
     rows_.swap(sorted);
+    ++revision_;
     const QModelIndexList from = persistentIndexList();
     QModelIndexList to;
     to.reserve(from.size());

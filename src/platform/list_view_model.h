@@ -51,6 +51,12 @@ public:
     const ListViewRow& row(int r) const { return rows_[static_cast<std::size_t>(r)]; }
 
     void insertRowAt(int r, const QString& text);
+    // Appends rows of cells ([0] the text, then the sub-items) with one insertion signal.
+    void appendRows(std::vector<std::vector<QString>> cells);
+    // The first row from `from` on whose cell in `column` equals text exactly, -1 for none.
+    int findRow(int column, const QString& text, int from = 0) const;
+    // Moves on whenever a text of a row, or the number or order of the rows, changes.
+    std::uint64_t revision() const { return revision_; }
     void removeRowAt(int r);
     // Removes every row for which doomed(r) holds, in one pass; the view is reset.
     int removeRowsWhere(const std::function<bool(int)>& doomed);
@@ -83,6 +89,7 @@ private:
     std::vector<Column> columns_;
     std::uint32_t defaultForeColor_;
     bool checkboxes_ = false;
+    std::uint64_t revision_ = 0;
 };
 
 }  // namespace tulvane::platform

@@ -208,39 +208,51 @@ int FListe::marquerLignesDe(const QString& fichier)
     const int n = Liste->count();
     for (int i = 1; i <= n; ++i) {
         const bool courante = Liste->subItem(i, kEmplacement) == fichier;
-        Liste->setBold(i, courante);
-        Liste->setForeColor(i, courante ? kBleu : platform::ListView::kDefaultForeColor);
+        peindreLigne(i, courante);
         if (courante)
             derniere = i;
     }
-    fichierMarque_ = fichier;
-    derniereMarquee_ = derniere;
-    lignesMarquees_ = n;
+    marquage_ = {fichier, derniere, Liste->revision()};
     return derniere;
 }
 
-void FListe::lireEtAjouter(const QString& chemin)
+void FListe::peindreLigne(int ligne, bool courante)
 {
-    FileWork& fwork = ctx_.FWork1();
-    fwork.DefinirFichier(chemin);
-    std::string titre, auteur, album, annee, style, commentaire;
-    int noStyle = 0;
-    metadata::fnLireTag(cheminFichier(chemin), titre, auteur, album, annee, style, commentaire, noStyle);
-    std::string duree, secondes, kbps, canaux;
-    metadata::fnAnalyserMP3(cheminFichier(chemin), duree, secondes, kbps, canaux);
-    if (kbps.empty())
-        kbps = "128";
-    const std::array<QString, 9> textes = {fwork.NomFichier(), texte(auteur), texte(titre), texte(album),
-                                           texte(style),
-                                           QString::fromStdString(player::troisChiffres(std::stoll(kbps))) + " kbps",
-                                           chemin, texte(duree), texte(commentaire)};
-    Liste->addRow(textes);
+    Liste->setBold(ligne, courante);
+    Liste->setForeColor(ligne, courante ? kBleu : platform::ListView::kDefaultForeColor);
 }
 
 void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
-    lireEtAjouter(vfnAdresse);
-    if (ctx_.module3().fnMarquerPiste() == 0) {
+    FileWork& fwork = ctx_.FWork1();
+    fwork.DefinirFichier(vfnAdresse);
+    std::string titre, auteur, album, annee, style, commentaire;
+    int noStyle = 0;
+    metadata::fnLireTag(cheminFichier(vfnAdresse), titre, auteur, album, annee, style, commentaire, noStyle);
+    std::string duree, secondes, kbps, canaux;
+    metadata::fnAnalyserMP3(cheminFichier(vfnAdresse), duree, secondes, kbps, canaux);
+    if (kbps.empty())
+        kbps = "128";
+    const std::uint64_t avant = Liste->revision();
+    Liste->addItems({{fwork.NomFichier(), texte(auteur), texte(titre), texte(album), texte(style),
+                      texte(player::troisChiffres(std::stoll(kbps))) + " kbps", vfnAdresse, texte(duree),
+                      texte(commentaire)}});
+
+    // The marking of every row is repainted; when nothing but this append changed since the
+    // last painting for the same file, only the new row can differ.
+    const QString fichier = ctx_.fPiste().Piste().FileName();
+    int courante;
+    if (marquage_.fichier == fichier && marquage_.revision == avant) {
+        const int nouvelle = Liste->count();
+        peindreLigne(nouvelle, vfnAdresse == fichier);
+        if (vfnAdresse == fichier)
+            marquage_.derniere = nouvelle;
+        marquage_.revision = Liste->revision();
+        courante = marquage_.derniere;
+    } else {
+        courante = ctx_.module3().fnMarquerPiste();
+    }
+    if (courante == 0) {
         Liste->setSelected(1, true);
         ctx_.fPiste().Piste().setFileName(cheminLigne(Liste->selectedItem()));
     }

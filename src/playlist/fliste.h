@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <array>
+#include <cstdint>
 
 class QAction;
 class QActionGroup;
@@ -98,7 +99,7 @@ private:
     void creerBarreEtat();
     QAction* ajouterEntree(QMenu* menu, const QString& nom, const QString& legende,
                            const QString& raccourci, void (FListe::*gestionnaire)());
-    void lireEtAjouter(const QString& chemin);
+    void peindreLigne(int ligne, bool courante);
     void ecrireLignes(const QString& chemin, bool seulementSelection);
     void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes);
 
@@ -107,9 +108,12 @@ private:
     QActionGroup* modes_;
 
     // What the last marking painted, so that an append repaints only the new row.
-    QString fichierMarque_;
-    int derniereMarquee_ = 0;
-    int lignesMarquees_ = 0;
+    struct Marquage {
+        QString fichier;
+        int derniere = 0;
+        std::uint64_t revision = ~std::uint64_t{0};
+    };
+    Marquage marquage_;
 };
 
 }  // namespace tulvane::playlist

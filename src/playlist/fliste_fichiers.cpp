@@ -36,14 +36,15 @@ void FListe::fnChargerListe(const QString& vfnAdresse)
     if (!contenu.ok())
         return;
     const LectureFichierPlayList lecture = lireFichierPlayList(contenu.text.toStdString());
-    std::vector<std::array<QString, 9>> lignes;
+    std::vector<std::vector<QString>> lignes;
     lignes.reserve(lecture.lignes.size());
     for (const TextesLigne& textes : lecture.lignes) {
-        std::array<QString, 9>& ligne = lignes.emplace_back();
-        for (std::size_t j = 0; j < textes.size(); ++j)
-            ligne[j] = QString::fromStdString(textes[j]);
+        std::vector<QString>& ligne = lignes.emplace_back();
+        ligne.reserve(textes.size());
+        for (const std::string& champ : textes)
+            ligne.push_back(QString::fromStdString(champ));
     }
-    Liste->addRows(lignes);
+    Liste->addItems(std::move(lignes));
     if (!lecture.complet)
         return;
 

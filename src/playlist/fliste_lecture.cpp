@@ -48,7 +48,7 @@ void FListe::Timer1_Timer()
     int courante = 0;
     const QString fichier = ctx_.fPiste().Piste().FileName();
     if (!fichier.isEmpty()) {
-        courante = Liste->findSubItem(kEmplacement, fichier);
+        courante = Liste->find(kEmplacement, fichier);
         if (courante != 0)
             fnAfficherInfosPiste(courante);
     }
