@@ -186,7 +186,9 @@ void ListViewModel::appendRows(std::vector<std::vector<QString>> cells)
         return;
     const int first = rowCount();
     beginInsertRows({}, first, first + static_cast<int>(cells.size()) - 1);
-    rows_.reserve(rows_.size() + cells.size());
+    // Grow geometrically: appending one row at a time must stay linear.
+    if (const std::size_t needed = rows_.size() + cells.size(); needed > rows_.capacity())
+        rows_.reserve(std::max(needed, 2 * rows_.capacity()));
     for (std::vector<QString>& texts : cells) {
         ListViewRow& fresh = rows_.emplace_back();
         fresh.cells = std::move(texts);

@@ -1,6 +1,7 @@
 #include "platform/list_view.h"
 
 #include <QAbstractItemModelTester>
+#include <functional>
 #include <QApplication>
 #include <QBrush>
 #include <QFont>
@@ -187,6 +188,39 @@ TEST_F(ListViewTest, SubItemsFillTheColumnsAfterTheText)
     EXPECT_EQ(list.subItem(1, 11), "");
     list.setTag(1, "/music/");
     EXPECT_EQ(list.tag(1), "/music/");
+}
+
+TEST_F(ListViewTest, ItemsAddedWholeAreFoundByAnyColumn)
+{
+    list.add("premier.mp3");
+    list.addItems({{"a.mp3", "Artiste", "", "", "", "", "/m/a.mp3"}, {"b.mp3", "", "", "", "", "", "/m/b.mp3"},
+                   {"a.mp3", "", "", "", "", "", "/m/a.mp3"}});
+    ASSERT_EQ(list.count(), 4);
+    EXPECT_EQ(list.subItem(2, 1), "Artiste");
+    EXPECT_EQ(list.foreColor(3), ListView::kDefaultForeColor);
+    EXPECT_EQ(list.find(6, "/m/a.mp3"), 2);
+    EXPECT_EQ(list.find(6, "/m/a.mp3", 3), 4);
+    EXPECT_EQ(list.find(6, "/M/A.MP3"), 0);  // case counts
+    EXPECT_EQ(list.find(0, "b.mp3"), 3);
+    EXPECT_EQ(list.find(6, ""), 1);  // the first item has no sub-items at all
+}
+
+TEST_F(ListViewTest, RevisionMovesWithTextsAndOrderOnly)
+{
+    addRows({"b", "a"});
+    auto revision = list.revision();
+    list.setBold(1, true);
+    list.setForeColor(1, 0xFF0000);
+    list.setChecked(2, true);
+    list.setSelected(2, true);
+    EXPECT_EQ(list.revision(), revision);
+    for (const std::function<void()>& change : std::vector<std::function<void()>>{
+             [&] { list.setSubItem(1, 6, "/x"); }, [&] { list.setText(2, "c"); }, [&] { list.add("d"); },
+             [&] { list.setSorted(true); }, [&] { list.remove(1); }, [&] { list.clear(); }}) {
+        change();
+        EXPECT_NE(list.revision(), revision);
+        revision = list.revision();
+    }
 }
 
 TEST_F(ListViewTest, FlagsSetByCodeBelongToTheirItem)

@@ -1,0 +1,133 @@
+// The play-list window on its main road: adding files one by one, opening and saving a long
+// play-list file, and one tick of the tracking timer with the current row last.
+#include "fakes/contexte_test.h"
+#include "platform/list_view.h"
+#include "player/fpiste.h"
+#include "player/media_player.h"
+#include "playlist/fliste.h"
+#include "playlist/playlist_file.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace tulvane;
+
+namespace {
+
+// A folder of small files once per run, so that every add reads real bytes from the cache.
+const QStringList& fichiers(const test::TempFolder& dossier, int n)
+{
+    static QStringList chemins;
+    if (chemins.size() < n) {
+        for (int i = chemins.size(); i < n; ++i) {
+            const QString chemin = QDir(QString::fromStdString(dossier.path().string()))
+                                       .filePath(QString("piste %1.mp3").arg(i, 5, 10, QChar('0')));
+            QFile f(chemin);
+            f.open(QIODevice::WriteOnly);
+            f.write(QByteArray(3000, '\0'));
+            chemins << chemin;
+        }
+    }
+    return chemins;
+}
+
+void BM_AjouterFichiersUnAUn(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    static test::TempFolder dossier;
+    const QStringList& chemins = fichiers(dossier, n);
+    for (const QString& c : chemins) {  // warm the page cache
+        QFile f(c);
+        f.open(QIODevice::ReadOnly);
+        f.readAll();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto t = std::make_unique<test::ContexteDeTest>();
+        playlist::FListe& liste = t->ctx().fListe();
+        state.ResumeTiming();
+        for (const QString& c : chemins)
+            liste.fnAjouterFichierLite(c);
+        state.PauseTiming();
+        t.reset();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_AjouterFichiersUnAUn)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// A list of n rows shaped like real ones, written as a play-list file.
+QString fichierPlayList(const test::TempFolder& dossier, int n)
+{
+    std::vector<playlist::TextesLigne> lignes;
+    lignes.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        const std::string nom = "piste " + std::to_string(i) + ".mp3";
+        lignes.push_back({nom, "Artiste " + std::to_string(i % 2000), "Titre " + std::to_string(i),
+                          "Album " + std::to_string(i % 5000), "Rock", "192 kbps", "/home/moi/Musique/" + nom,
+                          "03:45", "commentaire"});
+    }
+    std::vector<const playlist::TextesLigne*> pointeurs;
+    for (const auto& l : lignes)
+        pointeurs.push_back(&l);
+    const QString chemin = QDir(QString::fromStdString(dossier.path().string())).filePath("longue.tvl4");
+    QFile f(chemin);
+    f.open(QIODevice::WriteOnly);
+    f.write(QByteArray::fromStdString(playlist::ecrireFichierPlayList(pointeurs)));
+    return chemin;
+}
+
+void BM_OuvrirPlayList(benchmark::State& state)
+{
+    test::ContexteDeTest t;
+    const QString chemin = fichierPlayList(t.dossier(), static_cast<int>(state.range(0)));
+    playlist::FListe& liste = t.ctx().fListe();
+    for (auto _ : state)
+        liste.fnChargerListe(chemin);
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_OuvrirPlayList)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_EnregistrerPlayList(benchmark::State& state)
+{
+    test::ContexteDeTest t;
+    playlist::FListe& liste = t.ctx().fListe();
+    liste.fnChargerListe(fichierPlayList(t.dossier(), static_cast<int>(state.range(0))));
+    const QString cible = QDir(QString::fromStdString(t.dossier().path().string())).filePath("copie.tvl4");
+    for (auto _ : state) {
+        t.dialogues().answer(platform::MessageAnswer::Ok);
+        liste.fnEnregistrerListe(cible);
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(BM_EnregistrerPlayList)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_TopDuSuiviCouranteEnDernier(benchmark::State& state)
+{
+    test::ContexteDeTest t;
+    playlist::FListe& liste = t.ctx().fListe();
+    const int n = static_cast<int>(state.range(0));
+    liste.fnChargerListe(fichierPlayList(t.dossier(), n));
+    t.piste().setFileName(liste.cheminLigne(n));
+    for (auto _ : state)
+        liste.Timer1_Timer();
+}
+BENCHMARK(BM_TopDuSuiviCouranteEnDernier)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
