@@ -1,28 +1,10 @@
 #include "playlist/playlist_file.h"
 
+#include "playlist/text_lines.h"
+
 namespace tulvane::playlist {
 
 namespace {
-
-// Splits at LF, dropping the CR of CR LF; a last line without an end counts, an empty
-// tail after the final line end does not.
-std::vector<std::string_view> lignesDe(std::string_view texte)
-{
-    std::vector<std::string_view> lignes;
-    std::size_t debut = 0;
-    while (debut < texte.size()) {
-        std::size_t fin = texte.find('\n', debut);
-        const std::size_t suivant = fin == std::string_view::npos ? texte.size() : fin + 1;
-        if (fin == std::string_view::npos)
-            fin = texte.size();
-        std::string_view ligne = texte.substr(debut, fin - debut);
-        if (!ligne.empty() && ligne.back() == '\r')
-            ligne.remove_suffix(1);
-        lignes.push_back(ligne);
-        debut = suivant;
-    }
-    return lignes;
-}
 
 std::string_view champDe(std::string_view ligne)
 {
@@ -46,7 +28,7 @@ void ajouterChamp(std::string& sortie, const std::string& champ)
 LectureFichierPlayList lireFichierPlayList(std::string_view texte)
 {
     LectureFichierPlayList lecture;
-    const std::vector<std::string_view> lignes = lignesDe(texte);
+    const std::vector<std::string_view> lignes = decouperLignes(texte);
     std::size_t i = 1;  // the header's text is not checked, only its place
     for (; i + 9 <= lignes.size(); i += 9) {
         TextesLigne& ligne = lecture.lignes.emplace_back();

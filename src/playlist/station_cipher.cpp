@@ -1,5 +1,7 @@
 #include "playlist/station_cipher.h"
 
+#include "playlist/text_lines.h"
+
 #include "metadata/windows1252.h"
 
 #include <algorithm>
@@ -112,19 +114,7 @@ std::string messageErreurRadios(ErreurListeRadios erreur)
 
 LectureListeRadios lireTroisLignes(std::string_view texte)
 {
-    std::vector<std::string_view> lignes;
-    std::size_t debut = 0;
-    while (debut < texte.size()) {
-        std::size_t fin = texte.find('\n', debut);
-        const std::size_t suivant = fin == std::string_view::npos ? texte.size() : fin + 1;
-        if (fin == std::string_view::npos)
-            fin = texte.size();
-        std::string_view ligne = texte.substr(debut, fin - debut);
-        if (!ligne.empty() && ligne.back() == '\r')
-            ligne.remove_suffix(1);
-        lignes.push_back(ligne);
-        debut = suivant;
-    }
+    std::vector<std::string_view> lignes = decouperLignes(texte);
     // Blank lines left at the end of a file edited by hand are no station.
     while (!lignes.empty() && lignes.back().empty())
         lignes.pop_back();
