@@ -274,8 +274,9 @@ void FListe::creerBarreOutils()
 void FListe::creerBarreRecherche()
 {
     using platform::twipsEnPixels;
-    Picture6 = new QFrame(zone_);
-    static_cast<QFrame*>(Picture6)->setFrameShape(QFrame::StyledPanel);
+    auto* barre = new QFrame(zone_);
+    barre->setFrameShape(QFrame::StyledPanel);
+    Picture6 = barre;
     Combo2 = new QComboBox(Picture6);
     Combo2->setFont(policeCompacte(Combo2->font()));
     Combo2->setGeometry(twipsEnPixels(4080), twipsEnPixels(120), twipsEnPixels(1935), twipsEnPixels(315));
