@@ -1,9 +1,11 @@
 // The play-list window on its main road: adding files one by one, opening and saving a long
-// play-list file, and one tick of the tracking timer with the current row last.
+// play-list file, one tick of the tracking timer with the current row last, dragging rows
+// and dropping files on a long list.
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
 #include "player/fpiste.h"
 #include "player/media_player.h"
+#include "playlist/deplacement_lignes.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"
 
@@ -118,6 +120,44 @@ void BM_TopDuSuiviCouranteEnDernier(benchmark::State& state)
         liste.Timer1_Timer();
 }
 BENCHMARK(BM_TopDuSuiviCouranteEnDernier)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// Every row of a long list selected and dragged: each row moves once, the scan does not
+// start over from the top for each.
+void BM_GlisserToutesLesLignes(benchmark::State& state)
+{
+    test::ContexteDeTest t;
+    playlist::FListe& liste = t.ctx().fListe();
+    const int n = static_cast<int>(state.range(0));
+    const int bandes = static_cast<int>(state.range(1));
+    liste.fnChargerListe(fichierPlayList(t.dossier(), n));
+    const double y = 20 * playlist::kHauteurBande;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (int i = 1; i <= n; ++i)
+            liste.Liste->setSelected(i, true);
+        liste.Liste_MouseDown(y + 1);
+        state.ResumeTiming();
+        liste.Liste_OLEDragDrop(std::nullopt, y + 1 + bandes * playlist::kHauteurBande);
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+BENCHMARK(BM_GlisserToutesLesLignes)->Args({100000, 1})->Args({100000, -5})->Unit(benchmark::kMillisecond);
+
+// A drop of files that are all listed already: only the look-up of the paths.
+void BM_DeposerFichiersDejaListes(benchmark::State& state)
+{
+    test::ContexteDeTest t;
+    playlist::FListe& liste = t.ctx().fListe();
+    const int n = static_cast<int>(state.range(0));
+    liste.fnChargerListe(fichierPlayList(t.dossier(), n));
+    QStringList deposes;
+    for (int i = n; i > n - 1000; --i)
+        deposes << liste.cheminLigne(i);
+    for (auto _ : state)
+        liste.Liste_OLEDragDrop(deposes, 0);
+    state.SetItemsProcessed(state.iterations() * deposes.size());
+}
+BENCHMARK(BM_DeposerFichiersDejaListes)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

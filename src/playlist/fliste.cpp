@@ -13,15 +13,28 @@
 #include "player/media_player.h"
 #include "player/module3.h"
 #include "player/time_text.h"
+#include "playlist/barre_outils.h"
+#include "playlist/deplacement_lignes.h"
+#include "playlist/disposition_liste.h"
 #include "playlist/file_work.h"
+#include "playlist/icones_barre.h"
+#include "playlist/menus_liste.h"
 
-#include <QActionGroup>
+#include <QComboBox>
 #include <QFile>
+#include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
 
+#include <cmath>
 #include <filesystem>
 
 namespace tulvane::playlist {
@@ -65,27 +78,84 @@ QString joindre(const QString& a, const QString& b)
     return a.isEmpty() ? b : a;
 }
 
+// The client area: Form_Resize places its controls whenever it changes size.
+class ZoneClient final : public QWidget {
+public:
+    ZoneClient(QWidget* parent, std::function<void()> redimensionnee)
+        : QWidget(parent), redimensionnee_(std::move(redimensionnee))
+    {
+    }
+
+protected:
+    void resizeEvent(QResizeEvent*) override { redimensionnee_(); }
+
+private:
+    std::function<void()> redimensionnee_;
+};
+
+QLabel* etiquette(QWidget* parent, const QString& texte, int gauche, int haut, int largeur, int hauteur)
+{
+    using platform::twipsEnPixels;
+    auto* label = new QLabel(texte, parent);
+    label->setGeometry(twipsEnPixels(gauche), twipsEnPixels(haut), twipsEnPixels(largeur), twipsEnPixels(hauteur));
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The face the window's fixed-size boxes were made for: small and narrow.
+QFont policeCompacte(QFont police)
+{
+    police.setPointSizeF(std::min(police.pointSizeF(), 7.5));
+    police.setStretch(QFont::SemiCondensed);
+    return police;
+}
+
+QString legende(const char* texte, int blancs)
+{
+    return QString::fromUtf8(texte) + QString(blancs, ' ');
+}
+
 }  // namespace
 
 FListe::FListe(app::Contexte& contexte)
     : ctx_(contexte)
 {
+    using platform::twipsEnPixels;
     setWindowTitle("Tulvane ADV v.4.2");
-    Liste = new platform::ListView(this);
+    zone_ = new ZoneClient(this, [this] { Form_Resize(); });
+    zone_->setMinimumSize(twipsEnPixels(int(kLargeurMinimale - kCadreLargeur)),
+                          twipsEnPixels(int(kHauteurMinimale - kCadreHauteur)));
+    setCentralWidget(zone_);
+
+    Liste = new platform::ListView(zone_);
     for (const ColonneListe& colonne : kColonnes)
-        Liste->addColumn(QString::fromUtf8(colonne.titre), platform::twipsEnPixels(colonne.largeur),
-                         colonne.alignement);
+        Liste->addColumn(QString::fromUtf8(colonne.titre), twipsEnPixels(colonne.largeur), colonne.alignement);
     Liste->setMultiSelect(true);
     Liste->setCheckboxes(false);
-    setCentralWidget(Liste);
-    Picture1 = new QWidget(Liste);
-    Picture1->hide();
+    // Rows one band high, so that a drag of rows is measured in the rows the user sees.
+    Liste->setStyleSheet(QString("QTreeView::item { height: %1px; }").arg(std::lround(kHauteurBande / 15)));
+    Liste->setGeometry(0, twipsEnPixels(360), twipsEnPixels(10035), twipsEnPixels(6255));
 
+    brancherCommandes();
     creerMenus();
+    creerBarreOutils();
+    creerBarreRecherche();
     creerBarreEtat();
+    creerAide();
+    ProgressBar1 = new QProgressBar(zone_);
+    ProgressBar1->setGeometry(0, twipsEnPixels(6240), twipsEnPixels(2280), twipsEnPixels(255));
+    ProgressBar1->hide();
 
     connect(Liste, &platform::ListView::dblClick, this, [this] { Liste_DblClick(); });
     connect(Liste, &platform::ListView::keyPress, this, [this](int code) { Liste_KeyPress(code); });
+    connect(Liste, &platform::ListView::mouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, int, int y) { Liste_MouseDown(platform::pixelsEnTwips(y)); });
+    connect(Liste, &platform::ListView::filesDropped, this, [this](const QStringList& fichiers, int, int, int y) {
+        Liste_OLEDragDrop(fichiers, platform::pixelsEnTwips(y));
+    });
+    connect(Liste, &platform::ListView::itemsDropped, this,
+            [this](int, int, int y) { Liste_OLEDragDrop(std::nullopt, platform::pixelsEnTwips(y)); });
 
     Timer1.setInterval(100);
     Timer2.setInterval(100);
@@ -93,6 +163,12 @@ FListe::FListe(app::Contexte& contexte)
     connect(&Timer2, &QTimer::timeout, this, [this] { Timer2_Timer(); });
     Timer1.start();
     Timer2.start();
+
+    // The client area starts at 10140 x 7500, the window centred on the screen.
+    resize(twipsEnPixels(10140), twipsEnPixels(7500) + menuBar()->sizeHint().height());
+    if (const QScreen* ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
+    Form_Load();
 }
 
 FListe::~FListe() = default;
@@ -102,78 +178,174 @@ QAction* FListe::menu(const QString& nom) const
     return menus_.value(nom, nullptr);
 }
 
-QAction* FListe::ajouterEntree(QMenu* menu, const QString& nom, const QString& legende,
-                               const QString& raccourci, void (FListe::*gestionnaire)())
+QAction* FListe::bouton(int index) const
 {
-    QAction* action = menu->addAction(legende);
-    if (!raccourci.isEmpty())
-        action->setShortcut(QKeySequence(raccourci));
-    if (gestionnaire)
-        connect(action, &QAction::triggered, this, [this, gestionnaire] { (this->*gestionnaire)(); });
-    menus_.insert(nom, action);
-    return action;
+    return index >= 1 && index <= int(boutons_.size()) ? boutons_[static_cast<std::size_t>(index - 1)] : nullptr;
 }
 
 void FListe::creerMenus()
 {
-    QMenu* liste = menuBar()->addMenu("&Liste");
-    ajouterEntree(liste, "nouvelle", "Nouvelle liste", "Ctrl+N", &FListe::nouvelle_Click);
-    ajouterEntree(liste, "Ouvrir", "Ouvrir", "Ctrl+O", &FListe::Ouvrir_Click);
-    ajouterEntree(liste, "Enregistrer", "Enregistrer  la Play-List", "Ctrl+S", &FListe::Enregistrer_Click);
-    ajouterEntree(liste, "Enregistrer_sous", "Enregistrer  la Play-List sous..." + QString(10, ' '), "",
-                  &FListe::Enregistrer_sous_Click);
-    ajouterEntree(liste, "Enregistrer_selection", "Enregistrer la sélection", "",
-                  &FListe::Enregistrer_selection_Click);
-
-    QMenu* mode = menuBar()->addMenu("&Mode");
-    modes_ = new QActionGroup(this);
-    const std::array<QString, 4> legendesModes = {
-        "Lecture normale des fichiers de la liste", "Lecture en boucle sur le fichier",
-        "Passer en mode manuel (lect. par fichier)" + QString(10, ' '), "Lecture des fichiers marqués"};
-    for (int i = 0; i < 4; ++i) {
-        QAction* entree = ajouterEntree(mode, QString("vModeLect%1").arg(i), legendesModes[i],
-                                        QString("Ctrl+F%1").arg(i + 1), nullptr);
-        entree->setCheckable(true);
-        entree->setChecked(i == 0);
-        modes_->addAction(entree);
-        connect(entree, &QAction::triggered, this, [this, i] { vModeLect_Click(i); });
+    for (const MenuPrincipal& principal : menusListe()) {
+        QMenu* racine = menuBar()->addMenu(QString::fromUtf8(principal.legende));
+        menus_.insert(QString::fromUtf8(principal.nom), racine->menuAction());
+        std::vector<QMenu*> pile{racine};
+        for (const EntreeMenu& entree : principal.entrees) {
+            switch (entree.genre) {
+            case GenreEntree::Commande:
+                creerEntree(pile.back(), entree);
+                break;
+            case GenreEntree::Separateur:
+                pile.back()->addSeparator();
+                break;
+            case GenreEntree::SousMenu: {
+                QMenu* sous = pile.back()->addMenu(legende(entree.legende, entree.blancs));
+                menus_.insert(QString::fromUtf8(entree.nom), sous->menuAction());
+                pile.push_back(sous);
+                break;
+            }
+            case GenreEntree::FinSousMenu:
+                pile.pop_back();
+                break;
+            }
+        }
     }
-    mode->addSeparator();
-    mode->addSeparator();
-    ajouterEntree(mode, "volumes", "Contrôleur de volumes", "Ctrl+L", &FListe::volumes_Click);
+}
 
-    QMenu* commandes = menuBar()->addMenu("&Commandes");
-    menus_.insert("Fonctions", commandes->menuAction());
-    ajouterEntree(commandes, "vcmd_a", "Précédent", "Shift+F1", &FListe::vcmd_a_Click);
-    ajouterEntree(commandes, "vcmd_b", "Suivant", "Shift+F2", &FListe::vcmd_b_Click);
-    commandes->addSeparator();
-    ajouterEntree(commandes, "vcmd_c", "Arrêt", "Shift+F3", &FListe::vcmd_c_Click);
-    ajouterEntree(commandes, "vcmd_d", "Lecture", "Shift+F4", &FListe::vcmd_d_Click);
-    ajouterEntree(commandes, "vcmd_e", "Pause", "Shift+F5", &FListe::vcmd_e_Click);
-    commandes->addSeparator();
-    ajouterEntree(commandes, "vcmd_f", "Retour rapide", "Shift+F6", &FListe::vcmd_f_Click);
-    ajouterEntree(commandes, "vcmd_g", "Avance rapide" + QString(10, ' '), "Shift+F7", &FListe::vcmd_g_Click);
-    commandes->addSeparator();
-    ajouterEntree(commandes, "vcmd_h", "Silence", "Shift+F8", &FListe::vcmd_h_Click);
+void FListe::creerEntree(QMenu* menu, const EntreeMenu& entree)
+{
+    const QString nom = QString::fromUtf8(entree.nom);
+    QAction* action = menu->addAction(legende(entree.legende, entree.blancs));
+    if (*entree.raccourci)
+        action->setShortcut(QKeySequence(QString::fromLatin1(entree.raccourci)));
+    if (entree.coche != Coche::Aucune) {
+        action->setCheckable(true);
+        action->setChecked(entree.coche == Coche::Cochee);
+    }
+    menus_.insert(nom, action);
+    if (!estBranchee(nom)) {
+        action->setEnabled(false);
+        return;
+    }
+    connect(action, &QAction::triggered, this, [this, action, nom] {
+        // The handlers set the checks themselves: take back the one Qt has just toggled.
+        if (action->isCheckable())
+            action->setChecked(!action->isChecked());
+        executer(nom);
+    });
+}
 
-    QMenu* aide = menuBar()->addMenu("&?");
-    menus_.insert("menu_aide", aide->menuAction());
-    ajouterEntree(aide, "voir_lecteur", "Afficher le lecteur Tulvane" + QString(5, ' '), "F12",
-                  &FListe::voir_lecteur_Click);
+void FListe::creerBarreOutils()
+{
+    Toolbar1 = new QToolBar(zone_);
+    Toolbar1->setIconSize(QSize(16, 16));
+    Toolbar1->setMovable(false);
+    QHash<int, QMenu*> deroulants;
+    for (std::size_t i = 0; i < kBoutonsBarre.size(); ++i) {
+        const BoutonBarre& b = kBoutonsBarre[i];
+        const int index = int(i) + 1;
+        if (b.style == StyleBouton::Separateur) {
+            boutons_[i] = Toolbar1->addSeparator();
+            continue;
+        }
+        QAction* action = Toolbar1->addAction(iconeBarre(b.image), QString());
+        action->setToolTip(legende(b.infobulle, b.blancs));
+        action->setEnabled(estBranchee(QString::fromLatin1(b.commande)));
+        connect(action, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
+        boutons_[i] = action;
+        auto* outil = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(action));
+        outil->setFixedHeight(platform::twipsEnPixels(330));
+        if (b.style == StyleBouton::Deroulant) {
+            auto* liste = new QMenu(this);
+            outil->setMenu(liste);
+            outil->setPopupMode(QToolButton::MenuButtonPopup);
+            deroulants.insert(index, liste);
+        } else {
+            outil->setFixedWidth(platform::twipsEnPixels(345));
+        }
+    }
+    for (const EntreeDeroulante& e : kEntreesDeroulantes) {
+        QAction* action = deroulants.value(e.bouton)->addAction(QString::fromUtf8(e.legende));
+        action->setEnabled(estBranchee(QString::fromLatin1(e.commande)));
+        const QString cle = QString::fromLatin1(e.cle);
+        connect(action, &QAction::triggered, this, [this, cle] { Toolbar1_ButtonMenuClick(cle); });
+    }
+}
+
+void FListe::creerBarreRecherche()
+{
+    using platform::twipsEnPixels;
+    auto* barre = new QFrame(zone_);
+    barre->setFrameShape(QFrame::StyledPanel);
+    Picture6 = barre;
+    Combo2 = new QComboBox(Picture6);
+    Combo2->setFont(policeCompacte(Combo2->font()));
+    Combo2->setGeometry(twipsEnPixels(4080), twipsEnPixels(120), twipsEnPixels(1935), twipsEnPixels(315));
+    Combo2->addItem("<Tous les champs>");
 }
 
 void FListe::creerBarreEtat()
 {
+    StatusBar1 = new QStatusBar(zone_);
     constexpr std::array<int, 5> largeurs = {2300, 1400, 1100, 900, 900};
-    for (std::size_t i = 0; i < StatusBar1.size(); ++i) {
-        StatusBar1[i] = new QLabel(this);
+    for (std::size_t i = 0; i < Panels.size(); ++i) {
+        Panels[i] = new QLabel(StatusBar1);
         if (i < largeurs.size()) {
-            StatusBar1[i]->setFixedWidth(platform::twipsEnPixels(largeurs[i]));
-            statusBar()->addWidget(StatusBar1[i]);
+            Panels[i]->setFixedWidth(platform::twipsEnPixels(largeurs[i]));
+            StatusBar1->addWidget(Panels[i]);
         } else {
-            StatusBar1[i]->setMinimumWidth(platform::twipsEnPixels(1440));
-            statusBar()->addWidget(StatusBar1[i], 1);
+            Panels[i]->setMinimumWidth(platform::twipsEnPixels(1440));
+            StatusBar1->addWidget(Panels[i], 1);
         }
+    }
+}
+
+void FListe::creerAide()
+{
+    using platform::twipsEnPixels;
+    auto* panneau = new QFrame(zone_);
+    panneau->setFrameShape(QFrame::Panel);
+    panneau->setFrameShadow(QFrame::Raised);
+    panneau->resize(twipsEnPixels(int(kLargeurAide)), twipsEnPixels(int(kHauteurAide)));
+    panneau->setAutoFillBackground(true);
+    QPalette palette = panneau->palette();
+    palette.setColor(QPalette::Window, QColor(0xE0, 0xE0, 0xE0));
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panneau->setPalette(palette);
+    Picture1 = panneau;
+    Picture1->hide();
+
+    Image1 = new QLabel(Picture1);
+    Image1->setGeometry(twipsEnPixels(180), twipsEnPixels(180), twipsEnPixels(480), twipsEnPixels(480));
+    Image1->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(32, 32));
+
+    struct Texte {
+        std::size_t index;
+        int gauche, haut, largeur, hauteur;
+        const char* texte;
+    };
+    constexpr std::array<Texte, 6> textes = {{
+        {7, 840, 180, 3390, 435, "Informations sur l'importation de fichiers multimédias dans une liste :"},
+        {0, 240, 900, 4455, 435,
+         "Pour ajouter des fichiers à la Play-List active, utilisez les options suivantes à partir du menu "
+         "Fichiers :"},
+        {1, 240, 1500, 2670, 195, "> Importation de fichier(s) audio/vidéo"},
+        {3, 240, 1740, 2550, 195, "> Importation depuis emplacement..."},
+        {4, 240, 2160, 4110, 375, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
+        {5, 240, 2880, 4305, 195, "Dans le cas contraire, vous devez charger une liste existante"},
+    }};
+    // The boxes were drawn for a smaller face: a text may run on to the panel's right
+    // margin and down to the next text.
+    const QFont police = policeCompacte(Picture1->font());
+    for (std::size_t i = 0; i < textes.size(); ++i) {
+        const Texte& t = textes[i];
+        const int largeur = std::max(t.largeur, int(kLargeurAide) - 240 - t.gauche);
+        const int bas = i + 1 < textes.size() ? textes[i + 1].haut - 45 : int(kHauteurAide) - 120;
+        QLabel* label = etiquette(Picture1, QString::fromUtf8(t.texte), t.gauche, t.haut, largeur,
+                                  std::max(t.hauteur, bas - t.haut));
+        QFont f = police;
+        f.setBold(t.index == 7);
+        label->setFont(f);
+        Label3[t.index] = label;
     }
 }
 

@@ -3,15 +3,21 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <optional>
 
 class QAction;
-class QActionGroup;
+class QComboBox;
 class QLabel;
 class QMenu;
+class QProgressBar;
+class QStatusBar;
+class QToolBar;
 
 namespace tulvane::app {
 class Contexte;
@@ -21,6 +27,8 @@ class ListView;
 }
 
 namespace tulvane::playlist {
+
+struct EntreeMenu;
 
 // Column indexes of a play-list row: the row text, then its eight sub-items.
 enum Colonne {
@@ -35,21 +43,40 @@ enum Colonne {
     kCommentaires = 8,
 };
 
-// The play-list window: the list of files, its menus, status bar and the two timers that
-// keep it and the player window in step with the file player.
+// The station-list server and the support site.
+inline constexpr const char* kAdresseListeRadios = "http://radios.tulvane.org/stations_radio_tulvane.txt";
+inline constexpr const char* kAdresseSupport = "https://www.tulvane.org/support";
+
+// The play-list window: the list of files, its menus, tool bar, search bar, status bar and
+// help panel, and the two timers that keep it and the player window in step with the file
+// player. Closing it only hides it.
 class FListe : public QMainWindow {
 public:
     explicit FListe(app::Contexte& contexte);
     ~FListe() override;
 
+    QToolBar* Toolbar1;
     platform::ListView* Liste;
-    std::array<QLabel*, 6> StatusBar1{};  // the six panels, left to right
-    QWidget* Picture1;                    // help panel shown while the list is empty
+    QWidget* Picture6;               // the search bar
+    QComboBox* Combo2;               // the search bar's field list
+    QStatusBar* StatusBar1;
+    std::array<QLabel*, 6> Panels{};  // the status bar's six panels, left to right
+    QWidget* Picture1;               // help panel shown while the list is empty
+    QLabel* Image1;                  // the help panel's picture
+    std::array<QLabel*, 8> Label3{};  // the help panel's texts; 2 and 6 are unused
+    QProgressBar* ProgressBar1;
     QTimer Timer1;
     QTimer Timer2;
 
-    // The menu entry of that name ("nouvelle", "vcmd_a", "vModeLect0"...), or null.
+    bool vColonnesInit = false;  // the first-time column widths are applied
+    int vFrequence = 0;          // divisor of the random marking
+    int vLigneClic = 0;          // row band of the last mouse-down in the list
+
+    // The menu entry of that name ("nouvelle", "vcmd_a", "vModeLect0"...), or the action of
+    // a menu or submenu ("Fonctions", "colonnes"); null for none.
     QAction* menu(const QString& nom) const;
+    // Button 1 to 20 of the tool bar, separators included; null outside.
+    QAction* bouton(int index) const;
 
     // Adding a file and showing the current row's details.
     void fnAjouterFichierLite(const QString& vfnAdresse);
@@ -84,6 +111,30 @@ public:
     void voir_lecteur_Click();
     void volumes_Click();
 
+    // Window layout and column layout file.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Unload(bool& Cancel);
+    void choix_affichage_Click(int Index);
+    void Enregistrer_disposition_Click();
+    void reinitialiser_Click();
+
+    // Adding files by dialog and drag and drop; moving rows. y in twips from the list's
+    // top edge.
+    void Importation_emplac_Click();
+    void Liste_MouseDown(double y);
+    // Files dropped from the desktop, or, without a file list, rows of the list itself.
+    void Liste_OLEDragDrop(const std::optional<QStringList>& fichiers, double y);
+
+    // Tool bar and the small commands of the menus.
+    void Toolbar1_ButtonClick(int index);
+    void Toolbar1_ButtonMenuClick(const QString& cle);
+    void Atteindre_Click();
+    void Cacher_Click();
+    void toujour_premier_plan_Click();
+    void Live_Update_Click();
+    void Support_Click();
+
     // What the player commands read of the list.
     int nombreLignes() const;
     QString cheminLigne(int ligne) const;
@@ -94,18 +145,31 @@ public:
     // last such row, 0 for none.
     int marquerLignesDe(const QString& fichier);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    void brancherCommandes();
+    bool estBranchee(const QString& nom) const;
+    void executer(const QString& nom);
     void creerMenus();
+    void creerEntree(QMenu* menu, const EntreeMenu& entree);
+    void creerBarreOutils();
+    void creerBarreRecherche();
     void creerBarreEtat();
-    QAction* ajouterEntree(QMenu* menu, const QString& nom, const QString& legende,
-                           const QString& raccourci, void (FListe::*gestionnaire)());
+    void creerAide();
+    void chargerColonnes();
+    void deplacerSelection(double y);
     void peindreLigne(int ligne, bool courante);
     void ecrireLignes(const QString& chemin, bool seulementSelection);
     void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes);
+    void lancerOuSignaler(const QString& cible, int styleFenetre);
 
     app::Contexte& ctx_;
+    QWidget* zone_;  // the client area below the menu bar, laid out by Form_Resize
+    QHash<QString, std::function<void()>> commandes_;
     QHash<QString, QAction*> menus_;
-    QActionGroup* modes_;
+    std::array<QAction*, 20> boutons_{};
 
     // What the last marking painted, so that an append repaints only the new row.
     struct Marquage {

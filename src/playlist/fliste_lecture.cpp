@@ -1,13 +1,12 @@
 // The play-list window's timers, play commands and play mode.
 #include "app/contexte.h"
-#include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
 #include "player/media_player.h"
 #include "player/module3.h"
 #include "player/time_text.h"
-#include "playlist/file_work.h"
+#include "playlist/barre_outils.h"
 #include "playlist/fliste.h"
 
 #include <QAction>
@@ -36,12 +35,12 @@ void FListe::Timer1_Timer()
 {
     const int n = Liste->count();
     player::FInterface& f = ctx_.fInterface();
-    StatusBar1[0]->setText(ctx_.vNomListe.isEmpty() ? QStringLiteral("Liste sans nom") : ctx_.vNomListe);
-    StatusBar1[1]->setText(QString::number(n) + " fichier(s)");
-    StatusBar1[2]->setText("Etat : " + kEtats[static_cast<std::size_t>(std::clamp(ctx_.vEtat, 0, 2))]);
-    StatusBar1[3]->setText("D : " + f.Label4->text());
-    StatusBar1[4]->setText("R : " + f.Label6->text());
-    StatusBar1[5]->setText(f.Label2->text());
+    Panels[0]->setText(ctx_.vNomListe.isEmpty() ? QStringLiteral("Liste sans nom") : ctx_.vNomListe);
+    Panels[1]->setText(QString::number(n) + " fichier(s)");
+    Panels[2]->setText("Etat : " + kEtats[static_cast<std::size_t>(std::clamp(ctx_.vEtat, 0, 2))]);
+    Panels[3]->setText("D : " + f.Label4->text());
+    Panels[4]->setText("R : " + f.Label6->text());
+    Panels[5]->setText(f.Label2->text());
 
     Liste->setCheckboxes(n != 0);
 
@@ -56,13 +55,19 @@ void FListe::Timer1_Timer()
     f.vPistes->setText(troisChiffres(courante) + " / " + troisChiffres(n));
 }
 
+// Commands whose handler is not there yet stay disabled.
 void FListe::Timer2_Timer()
 {
     const bool avecLignes = Liste->count() != 0;
     Picture1->setVisible(!avecLignes);
-    for (const char* nom : kMenusAvecLignes)
-        if (QAction* action = menu(QString::fromUtf8(nom)))
-            action->setEnabled(avecLignes);
+    for (const char* nom : kMenusAvecLignes) {
+        const QString entree = QString::fromUtf8(nom);
+        if (estBranchee(entree))
+            menu(entree)->setEnabled(avecLignes);
+    }
+    for (const int index : kBoutonsAvecLignes)
+        if (estBranchee(QString::fromLatin1(commandeDuBouton(index))))
+            bouton(index)->setEnabled(avecLignes);
 }
 
 // Plays the list view's selected item.
@@ -138,10 +143,7 @@ void FListe::voir_lecteur_Click()
 
 void FListe::volumes_Click()
 {
-    const ResultatOperation resultat = ctx_.FWork1().Lancer("sndvol32", 1);
-    if (!resultat.reussi)
-        ctx_.dialogues().messageBox(resultat.message, "Procédure impossible", platform::MessageIcon::Critical,
-                                    platform::MessageButtons::Ok);
+    lancerOuSignaler("sndvol32", 1);
 }
 
 }  // namespace tulvane::playlist

@@ -153,7 +153,7 @@ TEST_F(FichiersTest, ANameOfFiveCharactersOrFewerLeavesTheListUnnamed)
     ouvrir(fichier);
     EXPECT_EQ(ctx.vNomListe, "");
     liste.Timer1_Timer();
-    EXPECT_EQ(liste.StatusBar1[0]->text(), "Liste sans nom");
+    EXPECT_EQ(liste.Panels[0]->text(), "Liste sans nom");
 }
 
 TEST_F(FichiersTest, AFileCutShortKeepsTheRowsReadAndLeavesThePlayerAlone)

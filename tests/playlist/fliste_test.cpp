@@ -140,9 +140,9 @@ TEST_F(FListeTest, AnEmptyListShowsItsStateAndDisablesTheCommandsThatNeedRows)
 {
     liste.Timer1_Timer();
     liste.Timer2_Timer();
-    EXPECT_EQ(liste.StatusBar1[0]->text(), "Liste sans nom");
-    EXPECT_EQ(liste.StatusBar1[1]->text(), "0 fichier(s)");
-    EXPECT_EQ(liste.StatusBar1[2]->text(), "Etat : STOP");
+    EXPECT_EQ(liste.Panels[0]->text(), "Liste sans nom");
+    EXPECT_EQ(liste.Panels[1]->text(), "0 fichier(s)");
+    EXPECT_EQ(liste.Panels[2]->text(), "Etat : STOP");
     EXPECT_EQ(t.ctx().fInterface().vPistes->text(), "000 / 000");
     EXPECT_EQ(t.ctx().vIndexPiste, 0);
     EXPECT_FALSE(vue.hasCheckboxes());
@@ -172,19 +172,19 @@ TEST_F(FListeTest, StatusBarPanelsAndCounterFollowThePlayer)
     f.Label4->setText("01:02");
     f.Label6->setText("02:03");
     liste.Timer1_Timer();
-    EXPECT_EQ(liste.StatusBar1[0]->text(), "rock");
-    EXPECT_EQ(liste.StatusBar1[1]->text(), "42 fichier(s)");
-    EXPECT_EQ(liste.StatusBar1[2]->text(), "Etat : PAUSE");
-    EXPECT_EQ(liste.StatusBar1[3]->text(), "D : 01:02");
-    EXPECT_EQ(liste.StatusBar1[4]->text(), "R : 02:03");
-    EXPECT_EQ(liste.StatusBar1[5]->text(), "piste7.wav");
+    EXPECT_EQ(liste.Panels[0]->text(), "rock");
+    EXPECT_EQ(liste.Panels[1]->text(), "42 fichier(s)");
+    EXPECT_EQ(liste.Panels[2]->text(), "Etat : PAUSE");
+    EXPECT_EQ(liste.Panels[3]->text(), "D : 01:02");
+    EXPECT_EQ(liste.Panels[4]->text(), "R : 02:03");
+    EXPECT_EQ(liste.Panels[5]->text(), "piste7.wav");
     EXPECT_EQ(f.vPistes->text(), "007 / 042");
     EXPECT_EQ(t.ctx().vIndexPiste, 7);
 
     t.ctx().vEtat = 2;
     t.piste().setFileName(vue.subItem(7, 6).toUpper());  // letter case matters
     liste.Timer1_Timer();
-    EXPECT_EQ(liste.StatusBar1[2]->text(), "Etat : LECT.");
+    EXPECT_EQ(liste.Panels[2]->text(), "Etat : LECT.");
     EXPECT_EQ(t.ctx().vIndexPiste, 0);
     EXPECT_EQ(f.vPistes->text(), "000 / 042");
 }
