@@ -22,6 +22,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QWindow>
 
 #include <cmath>
@@ -47,6 +48,11 @@ QFont arial(int pixels, bool gras = false)
     police.setPixelSize(pixels);
     police.setBold(gras);
     return police;
+}
+
+void donnerLaPlace(QLabel& label)
+{
+    label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
 }
 
 void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
@@ -86,15 +92,18 @@ void FInterface::creerControles()
     Picture1->MouseUp = [this](auto b, auto s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
     Picture1->accepterDepots([this](const QMimeData& donnees) { Picture1_OLEDragDrop(donnees); });
 
-    // Labels take their own presses: only the bare skin moves the window.
+    // Labels take their own presses: only the bare skin moves the window. A caption wider
+    // than its place in this font is given the room, not cut.
     const auto etiquette = [](QWidget* parent, const QString& texte, const Zone& place) {
         auto* label = new QLabel(texte, parent);
         label->setGeometry(place.enPixels());
         label->setAttribute(Qt::WA_NoMousePropagation);
+        donnerLaPlace(*label);
         return label;
     };
     const auto enGras = [](QLabel* label) {
         label->setFont(arial(16, true));
+        donnerLaPlace(*label);
         return label;
     };
     Label2 = enGras(etiquette(Picture1, "", kLabel2));
@@ -157,6 +166,8 @@ void FInterface::creerControles()
     // The label of the About button lets its presses through to it.
     QLabel* infos = etiquette(Picture1, "Infos", kLabel21);
     infos->setFont(arial(11, true));
+    infos->setAlignment(Qt::AlignCenter);
+    donnerLaPlace(*infos);
     colorer(*infos, QPalette::WindowText, QColor(0x68, 0x76, 0x9A));
     infos->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -196,6 +207,8 @@ void FInterface::Form_Load()
     ctx_.vEtat = 0;
     fnFormerFenetre();
     Picture2->resize(kAffichage.enPixels().size());
+    if (const QScreen* ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
     fnInitCD();
     finirDemarrage();
 }

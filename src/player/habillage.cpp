@@ -241,7 +241,10 @@ void corps(QPainter& p, const QPainterPath& forme, const QRectF& contour)
     p.fillRect(contour, reflet);
     p.restore();
 
-    p.strokePath(forme, QPen(kContour, 1.2));
+    // The rim stays inside the outline, so that rows 2 and 315 stay wholly key colour.
+    QPainterPath bord;
+    bord.addRoundedRect(contour.adjusted(0.6, 0.6, -0.6, -0.6), 19.4, 19.4);
+    p.strokePath(bord, QPen(kContour, 1.2));
     QPainterPath interieur;
     interieur.addRoundedRect(contour.adjusted(1.5, 1.5, -1.5, -1.5), 18.5, 18.5);
     p.strokePath(interieur, QPen(QBrush(vertical(contour, QColor(255, 255, 255, 95), QColor(255, 255, 255, 12))), 1));
