@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numbers>
 
 namespace tulvane::player {
 
@@ -272,7 +273,7 @@ void affichage(QPainter& p)
     // A faint trace of sound across the lower part, away from the text.
     QPainterPath trace;
     for (qreal x = ecran.left() + 10; x <= ecran.right() - 10; x += 1) {
-        const qreal enveloppe = std::sin((x - ecran.left()) / ecran.width() * M_PI);
+        const qreal enveloppe = std::sin((x - ecran.left()) / ecran.width() * std::numbers::pi);
         const qreal y = 187 + enveloppe * (6 * std::sin(x * 0.23) + 3 * std::sin(x * 0.071 + 1));
         if (x == ecran.left() + 10)
             trace.moveTo(x, y);
