@@ -2,9 +2,11 @@
 
 #include "platform/dialog_service.h"
 #include "platform/settings_store.h"
+#include "platform/single_instance.h"
 #include "player/cd_device.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
+#include "player/fstart.h"
 #include "player/media_player.h"
 #include "player/module3.h"
 #include "playlist/file_work.h"
@@ -59,6 +61,33 @@ playlist::FListe& Contexte::fListe()
     if (!fListe_)
         fListe_ = std::make_unique<playlist::FListe>(*this);
     return *fListe_;
+}
+
+player::FStart& Contexte::fStart()
+{
+    if (!fStart_) {
+        fStart_ = std::make_unique<player::FStart>(*this);
+        fStart_->Form_Load();
+    }
+    return *fStart_;
+}
+
+void Contexte::dechargerFStart()
+{
+    if (!fStart_)
+        return;
+    fStart_->Timer1.stop();
+    fStart_->Timer2.stop();
+    fStart_->hide();
+    fStartDecharge_ = std::move(fStart_);
+}
+
+bool Contexte::autreInstance()
+{
+    if (!instance_)
+        instance_ = std::make_unique<platform::SingleInstance>(
+            services_.dossierVerrou.isEmpty() ? platform::SingleInstance::runtimeFolder() : services_.dossierVerrou);
+    return instance_->anotherInstanceRunning();
 }
 
 }  // namespace tulvane::app

@@ -11,6 +11,7 @@
 namespace tulvane::platform {
 class DialogService;
 class SettingsStore;
+class SingleInstance;
 }
 namespace tulvane::playlist {
 class FileWork;
@@ -20,6 +21,7 @@ namespace tulvane::player {
 class CdDevice;
 class FInterface;
 class FPiste;
+class FStart;
 class MediaPlayer;
 class Module3;
 }
@@ -34,6 +36,7 @@ struct Services {
     std::unique_ptr<platform::DialogService> dialogues;
     std::unique_ptr<player::CdDevice> cd;
     QString dossierProgramme;  // where "Colonnes.dat", "Favoris.dat" and "Radios.sys" live
+    QString dossierVerrou;     // where the running instance leaves its lock; "" for the user's runtime folder
 };
 
 // Everything that lives as long as the process: the services, the variables the modules
@@ -58,6 +61,14 @@ public:
     player::FInterface& fInterface();
     player::Module3& module3();
 
+    // The splash, loaded (its load shown) on first use after each unload.
+    player::FStart& fStart();
+    bool fStartCharge() const { return fStart_ != nullptr; }
+    void dechargerFStart();
+
+    // Whether another instance of the program runs; this one keeps its lock for its life.
+    bool autreInstance();
+
     // Shared state of the modules.
     int vEtat = 0;        // 0 stopped, 1 paused, 2 playing
     int vIndexPiste = 0;  // 1-based row of the file player's file, 0 for none
@@ -75,6 +86,11 @@ private:
     std::unique_ptr<player::FPiste> fPiste_;
     std::unique_ptr<player::FInterface> fInterface_;
     std::unique_ptr<playlist::FListe> fListe_;
+    std::unique_ptr<platform::SingleInstance> instance_;
+    std::unique_ptr<player::FStart> fStart_;
+    // An unloaded splash may still be inside the handler that unloaded it: it goes at the
+    // next unload, or with the context.
+    std::unique_ptr<player::FStart> fStartDecharge_;
 };
 
 }  // namespace tulvane::app

@@ -3,8 +3,7 @@
 #include "platform/qt_dialog_service.h"
 #include "platform/qt_media_player.h"
 #include "platform/settings_store.h"
-#include "player/finterface.h"
-#include "playlist/fliste.h"
+#include "player/fstart.h"
 #include "playlist/qt_file_work.h"
 
 #include <QApplication>
@@ -40,7 +39,8 @@ int main(int argc, char** argv)
     services.dossierProgramme = dossierProgramme();
 
     app::Contexte contexte(std::move(services));
-    contexte.fListe().show();
-    contexte.fInterface().show();
+    // The splash starts everything else; a second instance ends here, silently.
+    if (contexte.fStart().autreInstance())
+        return 0;
     return QApplication::exec();
 }

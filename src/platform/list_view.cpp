@@ -1,5 +1,6 @@
 #include "platform/list_view.h"
 
+#include "platform/dropped_files.h"
 #include "platform/list_view_model.h"
 
 #include <QDir>
@@ -19,22 +20,6 @@
 #include <QVBoxLayout>
 
 namespace tulvane::platform {
-
-namespace {
-
-QStringList localPaths(const QMimeData* mime)
-{
-    QStringList paths;
-    if (mime == nullptr || !mime->hasUrls())
-        return paths;
-    for (const QUrl& url : mime->urls()) {
-        if (url.isLocalFile())
-            paths.append(QDir::toNativeSeparators(url.toLocalFile()));
-    }
-    return paths;
-}
-
-}  // namespace
 
 // The Qt view that mirrors the rows. It brings pending selection changes of the program up
 // to date before the user acts, and reports the user's actions to its ListView.
@@ -131,7 +116,7 @@ private:
             event->accept();
             return true;
         }
-        if (!localPaths(mime).isEmpty()) {
+        if (!droppedLocalPaths(mime).isEmpty()) {
             event->acceptProposedAction();
             return true;
         }
@@ -623,7 +608,7 @@ void ListView::emitDrop(const QMimeData* mime, QPoint viewportPos)
     if (model_->carriesOurRows(mime))
         emit itemsDropped(item, p.x(), p.y());
     else
-        emit filesDropped(localPaths(mime), item, p.x(), p.y());
+        emit filesDropped(droppedLocalPaths(mime), item, p.x(), p.y());
 }
 
 }  // namespace tulvane::platform

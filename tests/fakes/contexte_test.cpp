@@ -32,6 +32,7 @@ ContexteDeTest::ContexteDeTest()
     services.dialogues = std::move(dialogues);
     services.cd = std::make_unique<FakeCdDevice>();
     services.dossierProgramme = QString::fromStdString(dossier_.path().string());
+    services.dossierVerrou = services.dossierProgramme;
     contexte_ = std::make_unique<app::Contexte>(std::move(services));
 }
 

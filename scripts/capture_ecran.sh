@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# Starts the real program on a private X server (Xvfb, black root window) and checks:
+# the splash appears (and how long after the process start), the player window appears
+# shaped (outside its outline the root window shows, no key colour anywhere), the splash is
+# gone once the player window is up, and a second instance ends at once without a window.
+# Writes the player window's picture to the path given (build/capture/lecteur.png by default).
+# Usage: scripts/capture_ecran.sh [output.png]; TULVANE_PROGRAMME names another build of the program.
+set -euo pipefail
+
+racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+programme="${TULVANE_PROGRAMME:-$racine/build/default/bin/tulvane}"
+sortie="${1:-$racine/build/capture/lecteur.png}"
+[ -x "$programme" ] || { echo "Programme absent : $programme (construire d'abord)"; exit 1; }
+mkdir -p "$(dirname "$sortie")"
+
+travail="$(mktemp -d)"
+xvfb=""
+lecteur=""
+finir() {
+    for pid in $lecteur $xvfb; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
+    rm -rf "$travail"
+}
+trap finir EXIT
+echec() { echo "ÉCHEC : $*"; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$travail/ecran" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$travail/ecran" ] && break; sleep 0.05; done
+export DISPLAY=":$(cat "$travail/ecran")"
+export XDG_CONFIG_HOME="$travail/config" XDG_RUNTIME_DIR="$travail/runtime" TULVANE_DOSSIER="$travail/dossier"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TULVANE_DOSSIER"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=xcb
+
+# The geometry "WxH+X+Y" of the viewable top-level window of that size, "" when none.
+fenetre() {
+    xwininfo -root -children 2>/dev/null | awk -v taille="$1" '$0 ~ " " taille "\\+" { print $1 }' |
+        while read -r id; do
+            if xwininfo -id "$id" | grep -q "IsViewable"; then
+                xwininfo -id "$id" | awk '/-geometry/ { print $2 }'
+                break
+            fi
+        done
+}
+attendre() {  # size, seconds; prints the geometry
+    local fin=$(( $(date +%s%N) + $2 * 1000000000 ))
+    while [ "$(date +%s%N)" -lt "$fin" ]; do
+        local g
+        g="$(fenetre "$1")"
+        [ -n "$g" ] && { echo "$g"; return 0; }
+        sleep 0.005
+    done
+    return 1
+}
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+
+debut=$(date +%s%N)
+"$programme" >"$travail/journal" 2>&1 &
+lecteur=$!
+attendre 431x318 5 >/dev/null || echec "le splash n'est pas apparu"
+splash_ms=$(( ($(date +%s%N) - debut) / 1000000 ))
+echo "Splash à l'écran ${splash_ms} ms après le lancement du processus"
+
+geometrie="$(attendre 329x317 15)" || echec "la fenêtre du lecteur n'est pas apparue"
+sleep 0.5
+[ -z "$(fenetre 431x318)" ] || echec "le splash est resté après le démarrage"
+echo "Fenêtre du lecteur : $geometrie ; splash fermé"
+
+import -window root "$travail/ecran.png"
+x=$(echo "$geometrie" | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\1/')
+y=$(echo "$geometrie" | sed -E 's/^[0-9]+x[0-9]+\+([0-9]+)\+([0-9]+)$/\2/')
+convert "$travail/ecran.png" -crop "329x317+$x+$y" +repage "$sortie"
+for point in "0 0" "328 0" "0 316" "328 316" "164 1" "164 316" "3 160" "327 160"; do
+    set -- $point
+    couleur="$(pixel "$sortie" "$1" "$2")"
+    case "$couleur" in
+        black|"srgb(0,0,0)") ;;
+        *) echec "hors du contour ($1, $2) montre $couleur au lieu de la fenêtre racine" ;;
+    esac
+done
+couleur="$(pixel "$sortie" 164 150)"
+case "$couleur" in black|"srgb(0,0,0)") echec "l'intérieur du lecteur (164, 150) montre la fenêtre racine" ;; esac
+magenta=$(convert "$sortie" -fill black +opaque "#FF00FF" -fill white -opaque "#FF00FF" -format "%[fx:round(mean*w*h)]" info:)
+[ "$magenta" -eq 0 ] || echec "$magenta pixels de la couleur clé sont visibles"
+echo "Contour découpé : la fenêtre racine se voit autour du lecteur, aucune couleur clé"
+
+debut=$(date +%s%N)
+timeout 10 "$programme" >"$travail/journal2" 2>&1 || echec "la seconde instance a fini en erreur ($?)"
+seconde_ms=$(( ($(date +%s%N) - debut) / 1000000 ))
+[ -z "$(fenetre 431x318)" ] || echec "la seconde instance a montré un splash"
+kill -0 "$lecteur" || echec "la première instance s'est arrêtée"
+echo "Seconde instance terminée seule en ${seconde_ms} ms, sans fenêtre ; la première tourne encore"
+echo "Capture : $sortie"

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/twips.h"
+
+#include <QRect>
+
+// Where the player window's controls stand, in twips from the skin's top left. The skin
+// paints its buttons under these places and the window lays its controls over them.
+namespace tulvane::player::disposition {
+
+struct Zone {
+    int gauche;
+    int haut;
+    int largeur;
+    int hauteur;
+
+    constexpr QRect enPixels() const
+    {
+        using platform::twipsEnPixels;
+        return {twipsEnPixels(gauche), twipsEnPixels(haut), twipsEnPixels(largeur), twipsEnPixels(hauteur)};
+    }
+};
+
+constexpr Zone kPicture1{0, 0, 4935, 4755};
+constexpr Zone kAffichage{360, 480, 4395, 3015};  // the display: Picture2, and later the CD and radio panels
+
+constexpr Zone kLabel2{480, 600, 4095, 285};
+constexpr Zone kLabel7{480, 1080, 1005, 210};
+constexpr Zone kLabel4{840, 1320, 630, 285};
+constexpr Zone kLabel8D{3180, 1080, 195, 210};
+constexpr Zone kLabel3{3420, 1080, 405, 210};
+constexpr Zone kLabel8R{3900, 1080, 195, 210};
+constexpr Zone kLabel6{4140, 1080, 405, 210};
+constexpr Zone kImgEtat{480, 1350, 210, 225};
+constexpr Zone kLabel1{3180, 1380, 435, 210};
+constexpr Zone kVPistes{3660, 1380, 675, 210};
+constexpr Zone kLabel11{540, 2100, 3405, 210};
+constexpr Zone kLabel12{540, 2340, 3405, 210};
+constexpr Zone kLabel9{540, 3180, 1020, 210};
+constexpr Zone kLabel10{1620, 3180, 2685, 210};
+constexpr Zone kLabel21{3720, 135, 435, 195};
+constexpr Zone kVMSGpetit{540, 3585, 2850, 195};
+constexpr Zone kLabel5{3300, 3590, 1380, 210};
+constexpr Zone kImage1{840, 3855, 3075, 135};
+constexpr Zone kImage4{840, 3850, 345, 165};
+constexpr Zone kImage5{2640, 4200, 975, 255};
+constexpr Zone kImage2{3060, 4185, 150, 270};
+
+constexpr Zone kBTN1{1800, 120, 255, 255};
+constexpr Zone kBTN9{2220, 120, 255, 255};
+constexpr Zone kBTN7{2580, 120, 255, 255};
+constexpr Zone kBTN6{2940, 120, 255, 255};
+constexpr Zone kBTN8{3660, 120, 555, 255};
+constexpr Zone kBTN3{4260, 120, 255, 255};
+constexpr Zone kBTN11{4500, 120, 255, 255};
+constexpr Zone kBTN13{300, 3840, 495, 195};
+constexpr Zone kBTN12{4260, 3840, 495, 195};
+constexpr Zone kLectPause{360, 4140, 375, 375};  // BTNcmd (0) and (4)
+constexpr Zone kArret{840, 4200, 315, 255};      // BTNcmd (3)
+constexpr Zone kBTN4{1260, 4200, 255, 255};
+constexpr Zone kBTN5{1680, 4200, 255, 255};
+constexpr Zone kSilence{2025, 4170, 345, 360};  // BTNcmd (5)
+
+// Label13 inside Picture2.
+constexpr Zone kLabel13{1080, 1380, 2340, 210};
+
+}  // namespace tulvane::player::disposition

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QPixmap>
+#include <QRgb>
+
+// The program's pictures, drawn by code: the player window's skin, the splash, the state
+// icons, the mute button, the position cursor, the volume knob and the buttons' pointer.
+namespace tulvane::player {
+
+// Left out of the window wherever the skin has it; the skin's pixel (0, 0) is of this colour.
+constexpr QRgb kCouleurCle = 0xFFFF00FF;
+
+// 329 x 317 pixels, 24 bits; every row from 3 to 314 holds one run of other colours that
+// touches neither edge, the other rows are all key colour.
+const QImage& imageHabillage();
+
+// 432 x 325 pixels.
+const QImage& imageDemarrage();
+
+// The state icons: 0 stopped, 1 paused, 2 playing (14 x 15 pixels).
+QPixmap iconeEtat(int etat);
+
+// The mute button: sound on, or muted (23 x 24 pixels).
+QPixmap imageSilence(bool muet);
+
+QPixmap imageCurseurPosition();  // 23 x 11 pixels
+QPixmap imageBoutonVolume();     // 10 x 18 pixels
+
+// The pointer over the click areas: a hand whose fingertip is the hot spot.
+QCursor pointeurBouton();
+
+}  // namespace tulvane::player

@@ -1,0 +1,10 @@
+#include "player/parametres.h"
+
+namespace tulvane::player {
+
+// Nothing is kept between runs yet.
+void fnSauverParametres(app::Contexte& /*contexte*/)
+{
+}
+
+}  // namespace tulvane::player
