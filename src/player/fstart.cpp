@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/habillage.h"
+#include "playlist/extensions.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -75,6 +76,7 @@ void FStart::Timer1_Timer()
 {
     // A message box during the load would run the event loop: the load must not start twice.
     Timer1.stop();
+    playlist::fnInitExtensions(ctx_);
     ctx_.fInterface().Form_Load();
 }
 

@@ -130,6 +130,7 @@ public:
     void Toolbar1_ButtonClick(int index);
     void Toolbar1_ButtonMenuClick(const QString& cle);
     void Atteindre_Click();
+    void A_propos_Click();
     void Cacher_Click();
     void toujour_premier_plan_Click();
     void Live_Update_Click();

@@ -3,6 +3,7 @@
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
+#include "player/fstart.h"
 #include "player/module3.h"
 #include "player/module5.h"
 #include "playlist/barre_outils.h"
@@ -80,6 +81,7 @@ void FListe::brancherCommandes()
         {"reinitialiser", &FListe::reinitialiser_Click},
         {"toujour_premier_plan", &FListe::toujour_premier_plan_Click},
         {"Support", &FListe::Support_Click},
+        {"a_propos", &FListe::A_propos_Click},
         {"cacher", &FListe::Cacher_Click},
         {"voir_lecteur", &FListe::voir_lecteur_Click},
     };
@@ -123,6 +125,11 @@ void FListe::Atteindre_Click()
     for (int i = 1; i <= Liste->count(); ++i)
         Liste->setSelected(i, false);
     Liste->setSelected(module3.fnMarquerPiste(), true);
+}
+
+void FListe::A_propos_Click()
+{
+    player::afficherAPropos(ctx_);
 }
 
 void FListe::Cacher_Click()

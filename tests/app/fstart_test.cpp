@@ -5,6 +5,7 @@
 #include "player/fstart.h"
 #include "playlist/fliste.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,8 @@ TEST_F(FStartTest, TheLoadStepBringsUpThePlayerWindowInItsStartState)
     splash.Timer1_Timer();
 
     EXPECT_FALSE(splash.Timer1.isActive());
+    EXPECT_EQ(ctx.vExtensions.size(), 51);
+    EXPECT_EQ(ctx.vExtensions.value(0), "AIF");
     player::FInterface& f = ctx.fInterface();
     EXPECT_EQ(ctx.vVolume, 10);
     EXPECT_EQ(f.Label5->text(), "Volume : 10 / 20");
@@ -110,6 +113,16 @@ TEST_F(FStartTest, TheAboutBoxIsTheSplashStillWithItsCloseButton)
     ctx.fInterface().Form_Activate();
     EXPECT_FALSE(ctx.fStartCharge());
     EXPECT_TRUE(t.dialogues().questions().empty());
+}
+
+TEST_F(FStartTest, ThePlayListMenuOpensTheAboutBoxToo)
+{
+    ctx.fStart().Timer1_Timer();
+    ctx.fInterface().Form_Activate();
+    ctx.fListe().menu("a_propos")->trigger();
+    ASSERT_TRUE(ctx.fStartCharge());
+    EXPECT_TRUE(ctx.fStart().Command1->isVisible());
+    EXPECT_FALSE(ctx.fStart().Timer2.isActive());
 }
 
 TEST_F(FStartTest, ASecondInstanceShowsNothingAndEnds)
