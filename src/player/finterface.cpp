@@ -157,7 +157,7 @@ void FInterface::creerControles()
     for (const auto& [index, place] : transport) {
         const char* bulle = index == 3 ? "Arrêt" : index == 5 ? "Silence ON / OFF" : "Lecture / Pause";
         auto* bouton = zoneClic(place, bulle);
-        bouton->Click = [this, index] { BTNcmd_Click(index); };
+        bouton->Click = [this, i = index] { BTNcmd_Click(i); };
         BTNcmd[static_cast<std::size_t>(index)] = bouton;
     }
     BTNcmd[4]->hide();
