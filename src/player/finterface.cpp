@@ -8,7 +8,6 @@
 #include "platform/window_region.h"
 #include "player/cd_device.h"
 #include "player/controle_image.h"
-#include "player/disposition.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
 #include "player/habillage.h"
