@@ -1,17 +1,13 @@
 // The start-up and the idle program: the splash's load step, one heartbeat of the player
 // window over a 1,000-row list, and the processor time the whole program uses while it
 // waits with that list loaded (real players, real timers, real windows), over 30 s.
-#include "app/contexte.h"
-#include "fakes/contexte_test.h"
-#include "platform/no_cd_device.h"
-#include "platform/qt_dialog_service.h"
+#include "app/services_reels.h"
 #include "platform/qt_media_player.h"
-#include "platform/settings_store.h"
+#include "fakes/contexte_test.h"
 #include "player/finterface.h"
 #include "player/fstart.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"
-#include "playlist/qt_file_work.h"
 
 #include <QApplication>
 #include <QDir>
@@ -96,13 +92,7 @@ void BM_ProgrammeAuRepos(benchmark::State& state)
 {
     test::TempFolder dossier;
     const QString liste = listeDeFichiers(dossier, 1000);
-    app::Services services;
-    services.creerLecteur = [] { return std::make_unique<platform::QtMediaPlayer>(); };
-    services.reglages = std::make_unique<platform::QtSettingsStore>();
-    services.fwork = std::make_unique<playlist::QtFileWork>(*services.reglages);
-    services.dialogues = std::make_unique<platform::QtDialogService>();
-    services.cd = std::make_unique<platform::NoCdDevice>();
-    services.dossierProgramme = QString::fromStdString(dossier.path().string());
+    app::Services services = app::servicesReels(QString::fromStdString(dossier.path().string()));
     services.dossierVerrou = services.dossierProgramme;
     app::Contexte contexte(std::move(services));
     contexte.fStart();

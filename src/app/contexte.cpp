@@ -16,6 +16,11 @@
 
 namespace tulvane::app {
 
+Services::Services() = default;
+Services::~Services() = default;
+Services::Services(Services&&) noexcept = default;
+Services& Services::operator=(Services&&) noexcept = default;
+
 Contexte::Contexte(Services services)
     : services_(std::move(services)), module3_(std::make_unique<player::Module3>(*this))
 {

@@ -30,6 +30,12 @@ namespace tulvane::app {
 
 // The outside components and platform services, real in the program, fakes in tests.
 struct Services {
+    // Out of line, where the components' types are complete.
+    Services();
+    ~Services();
+    Services(Services&&) noexcept;
+    Services& operator=(Services&&) noexcept;
+
     std::function<std::unique_ptr<player::MediaPlayer>()> creerLecteur;
     std::unique_ptr<platform::SettingsStore> reglages;
     std::unique_ptr<playlist::FileWork> fwork;  // may use `reglages`, so it is declared after it

@@ -1,10 +1,6 @@
-#include "app/contexte.h"
-#include "platform/no_cd_device.h"
-#include "platform/qt_dialog_service.h"
+#include "app/services_reels.h"
 #include "platform/qt_media_player.h"
-#include "platform/settings_store.h"
 #include "player/fstart.h"
-#include "playlist/qt_file_work.h"
 
 #include <QApplication>
 
@@ -30,15 +26,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     using namespace tulvane;
-    app::Services services;
-    services.creerLecteur = [] { return std::make_unique<platform::QtMediaPlayer>(); };
-    services.reglages = std::make_unique<platform::QtSettingsStore>();
-    services.fwork = std::make_unique<playlist::QtFileWork>(*services.reglages);
-    services.dialogues = std::make_unique<platform::QtDialogService>();
-    services.cd = std::make_unique<platform::NoCdDevice>();
-    services.dossierProgramme = dossierProgramme();
-
-    app::Contexte contexte(std::move(services));
+    app::Contexte contexte(app::servicesReels(dossierProgramme()));
     // The splash starts everything else; a second instance ends here, silently.
     if (contexte.fStart().autreInstance())
         return 0;

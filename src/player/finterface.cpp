@@ -339,8 +339,7 @@ void FInterface::BTN1_Click()
 
 void FInterface::BTN3_Click()
 {
-    ctx_.fListe().hide();
-    hide();
+    ctx_.fListe().Cacher_Click();
 }
 
 void FInterface::BTN4_Click()
