@@ -65,8 +65,17 @@ splash_ms=$(( ($(date +%s%N) - debut) / 1000000 ))
 echo "Splash à l'écran ${splash_ms} ms après le lancement du processus"
 
 geometrie="$(attendre 329x317 15)" || echec "la fenêtre du lecteur n'est pas apparue"
-sleep 0.5
-[ -z "$(fenetre 431x318)" ] || echec "le splash est resté après le démarrage"
+# The splash goes when the player window becomes active; a sanitizer build takes its time.
+disparu() {
+    local fin=$(( $(date +%s%N) + $2 * 1000000000 ))
+    while [ "$(date +%s%N)" -lt "$fin" ]; do
+        [ -z "$(fenetre "$1")" ] && return 0
+        sleep 0.05
+    done
+    return 1
+}
+disparu 431x318 10 || echec "le splash est resté après le démarrage"
+sleep 0.3
 echo "Fenêtre du lecteur : $geometrie ; splash fermé"
 
 import -window root "$travail/ecran.png"
