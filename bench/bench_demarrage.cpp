@@ -2,7 +2,7 @@
 // window over a 1,000-row list, and the processor time the whole program uses while it
 // waits with that list loaded (real players, real timers, real windows), over 30 s.
 #include "app/services_reels.h"
-#include "platform/qt_media_player.h"
+#include "components/qt_media_player.h"
 #include "fakes/contexte_test.h"
 #include "player/finterface.h"
 #include "player/fstart.h"
@@ -115,7 +115,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    platform::prepareMediaBackend();
+    components::prepareMediaBackend();
     QApplication application(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false);
     benchmark::Initialize(&argc, argv);

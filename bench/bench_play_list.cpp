@@ -1,10 +1,10 @@
 // The play-list window on its main road: adding files one by one, opening and saving a long
 // play-list file, one tick of the tracking timer with the current row last, dragging rows
 // and dropping files on a long list.
+#include "components/media_player.h"
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "playlist/deplacement_lignes.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"

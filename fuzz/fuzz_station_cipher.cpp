@@ -1,8 +1,8 @@
 // Any bytes as "Radios.sys" must give a list or an error, never a crash; a list that comes
 // out must survive enciphering and deciphering again unchanged. The same bytes read as the
 // plain three-line text must round-trip through the cipher too.
+#include "components/station_cipher.h"
 #include "metadata/windows1252.h"
-#include "playlist/station_cipher.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace tulvane::playlist;
+using namespace tulvane::components;
 
 void allerRetour(const std::vector<EntreeRadio>& stations)
 {

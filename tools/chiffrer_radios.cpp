@@ -1,7 +1,7 @@
 // Enciphers a plain station list (three lines per station: name, address of channel 1,
 // address of channel 2) into the "Radios.sys" the player reads.
+#include "components/station_cipher.h"
 #include "metadata/windows1252.h"
-#include "playlist/station_cipher.h"
 
 #include <filesystem>
 #include <fstream>
@@ -48,17 +48,17 @@ int main(int argc, char** argv)
     if (!metadata::isValidUtf8(texte))
         texte = metadata::windows1252ToUtf8(texte);
 
-    const auto lecture = playlist::lireTroisLignes(texte);
+    const auto lecture = components::lireTroisLignes(texte);
     if (!lecture.valide())
         return erreur(source.string() + ", ligne " + std::to_string(lecture.ligneFautive)
                       + " : chaque station tient sur trois lignes non vides (nom, adresse du canal 1, "
                         "adresse du canal 2), sans caractère de contrôle.");
     if (lecture.stations.empty())
         return erreur("« " + source.string() + " » ne contient aucune station.");
-    if (playlist::ecrireTroisLignes(lecture.stations).size() > playlist::kTailleMaxTexteRadios)
+    if (components::ecrireTroisLignes(lecture.stations).size() > components::kTailleMaxTexteRadios)
         return erreur("« " + source.string() + " » est trop volumineux pour une liste de radios.");
 
-    const auto octets = playlist::chiffrerListeRadios(lecture.stations, playlist::kCleListeRadios);
+    const auto octets = components::chiffrerListeRadios(lecture.stations, components::kCleListeRadios);
     // Written aside and renamed, so that a failed run leaves the old list whole.
     std::filesystem::path provisoire = cible;
     provisoire += ".tmp";

@@ -1,15 +1,15 @@
 #include "app/contexte.h"
 
+#include "components/cd_device.h"
+#include "components/file_work.h"
+#include "components/media_player.h"
+#include "components/settings_store.h"
 #include "platform/dialog_service.h"
-#include "platform/settings_store.h"
 #include "platform/single_instance.h"
-#include "player/cd_device.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
-#include "player/media_player.h"
 #include "player/module3.h"
-#include "playlist/file_work.h"
 #include "playlist/fliste.h"
 
 #include <QDir>
@@ -49,7 +49,7 @@ player::FPiste& Contexte::fPiste()
         fPiste_ = std::make_unique<player::FPiste>(std::move(piste), std::move(piste2));
         // Failures found later by the backend end in the same handling as those at the call.
         fPiste_->Piste().setFailureHandler(
-            [this](const QString&, const player::PlayError& erreur) { module3_->surEchecLecture(erreur); });
+            [this](const QString&, const components::PlayError& erreur) { module3_->surEchecLecture(erreur); });
     }
     return *fPiste_;
 }

@@ -10,19 +10,21 @@
 
 namespace tulvane::platform {
 class DialogService;
-class SettingsStore;
 class SingleInstance;
 }
-namespace tulvane::playlist {
+namespace tulvane::components {
+class CdDevice;
 class FileWork;
+class MediaPlayer;
+class SettingsStore;
+}
+namespace tulvane::playlist {
 class FListe;
 }
 namespace tulvane::player {
-class CdDevice;
 class FInterface;
 class FPiste;
 class FStart;
-class MediaPlayer;
 class Module3;
 }
 
@@ -36,11 +38,11 @@ struct Services {
     Services(Services&&) noexcept;
     Services& operator=(Services&&) noexcept;
 
-    std::function<std::unique_ptr<player::MediaPlayer>()> creerLecteur;
-    std::unique_ptr<platform::SettingsStore> reglages;
-    std::unique_ptr<playlist::FileWork> fwork;  // may use `reglages`, so it is declared after it
+    std::function<std::unique_ptr<components::MediaPlayer>()> creerLecteur;
+    std::unique_ptr<components::SettingsStore> reglages;
+    std::unique_ptr<components::FileWork> fwork;  // may use `reglages`, so it is declared after it
     std::unique_ptr<platform::DialogService> dialogues;
-    std::unique_ptr<player::CdDevice> cd;
+    std::unique_ptr<components::CdDevice> cd;
     QString dossierProgramme;  // where "Colonnes.dat", "Favoris.dat" and "Radios.sys" live
     QString dossierVerrou;     // where the running instance leaves its lock; "" for the user's runtime folder
 };
@@ -54,10 +56,10 @@ public:
     Contexte(const Contexte&) = delete;
     Contexte& operator=(const Contexte&) = delete;
 
-    playlist::FileWork& FWork1() { return *services_.fwork; }
+    components::FileWork& FWork1() { return *services_.fwork; }
     platform::DialogService& dialogues() { return *services_.dialogues; }
-    platform::SettingsStore& reglages() { return *services_.reglages; }
-    player::CdDevice& cd() { return *services_.cd; }
+    components::SettingsStore& reglages() { return *services_.reglages; }
+    components::CdDevice& cd() { return *services_.cd; }
     platform::Aleatoire& aleatoire() { return aleatoire_; }
     const QString& dossierProgramme() const { return services_.dossierProgramme; }
     QString cheminProgramme(const QString& nomFichier) const;

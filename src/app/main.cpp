@@ -1,5 +1,5 @@
 #include "app/services_reels.h"
-#include "platform/qt_media_player.h"
+#include "components/qt_media_player.h"
 #include "player/fstart.h"
 
 #include <QApplication>
@@ -18,7 +18,7 @@ QString dossierProgramme()
 
 int main(int argc, char** argv)
 {
-    tulvane::platform::prepareMediaBackend();
+    tulvane::components::prepareMediaBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tulvane");
     // The player lives on in the tray with no window shown; a message box closing then

@@ -1,21 +1,21 @@
 #include "app/services_reels.h"
 
-#include "platform/no_cd_device.h"
+#include "components/no_cd_device.h"
+#include "components/qt_file_work.h"
+#include "components/qt_media_player.h"
+#include "components/settings_store.h"
 #include "platform/qt_dialog_service.h"
-#include "platform/qt_media_player.h"
-#include "platform/settings_store.h"
-#include "playlist/qt_file_work.h"
 
 namespace tulvane::app {
 
 Services servicesReels(const QString& dossierProgramme)
 {
     Services services;
-    services.creerLecteur = [] { return std::make_unique<platform::QtMediaPlayer>(); };
-    services.reglages = std::make_unique<platform::QtSettingsStore>();
-    services.fwork = std::make_unique<playlist::QtFileWork>(*services.reglages);
+    services.creerLecteur = [] { return std::make_unique<components::QtMediaPlayer>(); };
+    services.reglages = std::make_unique<components::QtSettingsStore>();
+    services.fwork = std::make_unique<components::QtFileWork>(*services.reglages);
     services.dialogues = std::make_unique<platform::QtDialogService>();
-    services.cd = std::make_unique<platform::NoCdDevice>();
+    services.cd = std::make_unique<components::NoCdDevice>();
     services.dossierProgramme = dossierProgramme;
     return services;
 }

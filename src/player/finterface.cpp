@@ -1,21 +1,21 @@
 #include "player/finterface.h"
 
 #include "app/contexte.h"
+#include "components/cd_device.h"
+#include "components/file_work.h"
+#include "components/media_player.h"
 #include "platform/dialog_service.h"
 #include "platform/dropped_files.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
 #include "platform/window_region.h"
-#include "player/cd_device.h"
 #include "player/controle_image.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
 #include "player/habillage.h"
-#include "player/media_player.h"
 #include "player/module3.h"
-#include "player/module4.h"
-#include "player/parametres.h"
-#include "playlist/file_work.h"
+#include "player/parametres_registre.h"
+#include "player/region_visible.h"
 #include "playlist/fliste.h"
 
 #include <QCoreApplication>
@@ -222,7 +222,7 @@ void FInterface::fnFormerFenetre()
 
 void FInterface::fnInitCD()
 {
-    CdDevice& cd = ctx_.cd();
+    components::CdDevice& cd = ctx_.cd();
     cd.Open();
     cd.setUpdateInterval(100);
 }
@@ -253,11 +253,11 @@ void FInterface::Form_Activate()
 
 void FInterface::Timer1_Timer()
 {
-    MediaPlayer& piste = ctx_.fPiste().Piste();
+    components::MediaPlayer& piste = ctx_.fPiste().Piste();
     Module3& m3 = ctx_.module3();
 
     const QString fichier = piste.FileName();
-    playlist::FileWork& fwork = ctx_.FWork1();
+    components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(fichier);
     const QString titre = fichier.isEmpty() ? QString() : fwork.NomFichier();
     if (titre != Label2->text()) {
@@ -274,7 +274,7 @@ void FInterface::Timer1_Timer()
     m3.fnAfficherTemps();
 
     // Only the end of the file stops the player while the state still says playing.
-    if (ctx_.vEtat == 2 && piste.PlayState() == MediaPlayer::Stopped)
+    if (ctx_.vEtat == 2 && piste.PlayState() == components::MediaPlayer::Stopped)
         m3.fnPisteSuivante();
 
     const double duree = piste.Duration();
@@ -290,7 +290,7 @@ void FInterface::Image1_MouseDown(Qt::MouseButton, Qt::KeyboardModifiers, float 
 {
     if (ctx_.vModeCD || ctx_.vModeRadio)
         return;
-    MediaPlayer& piste = ctx_.fPiste().Piste();
+    components::MediaPlayer& piste = ctx_.fPiste().Piste();
     piste.setCurrentPosition(arrondi((piste.Duration() / Image1->Width()) * X));
 }
 

@@ -1,10 +1,10 @@
 #include "player/fpiste.h"
 
-#include "player/media_player.h"
+#include "components/media_player.h"
 
 namespace tulvane::player {
 
-FPiste::FPiste(std::unique_ptr<MediaPlayer> piste, std::unique_ptr<MediaPlayer> piste2)
+FPiste::FPiste(std::unique_ptr<components::MediaPlayer> piste, std::unique_ptr<components::MediaPlayer> piste2)
     : piste_(std::move(piste)), piste2_(std::move(piste2))
 {
 }

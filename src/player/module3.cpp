@@ -1,10 +1,10 @@
 #include "player/module3.h"
 
 #include "app/contexte.h"
+#include "components/media_player.h"
 #include "platform/dialog_service.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "player/time_text.h"
 #include "playlist/fliste.h"
 
@@ -25,7 +25,7 @@ Module3::Module3(app::Contexte& contexte) : ctx_(contexte)
 {
 }
 
-MediaPlayer& Module3::piste()
+components::MediaPlayer& Module3::piste()
 {
     return ctx_.fPiste().Piste();
 }
@@ -39,10 +39,10 @@ void Module3::fnLecture()
         surEchecLecture(*erreur);
 }
 
-void Module3::surEchecLecture(const PlayError& erreur)
+void Module3::surEchecLecture(const components::PlayError& erreur)
 {
     fnArret();
-    if (erreur.kind != PlayError::Kind::Unplayable)
+    if (erreur.kind != components::PlayError::Kind::Unplayable)
         return;
     ctx_.dialogues().messageBox("Le format du fichier est corrompu et ne peut être pris en charge !",
                                 "Annulation de procédure", platform::MessageIcon::Critical,

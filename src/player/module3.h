@@ -4,10 +4,12 @@ namespace tulvane::app {
 class Contexte;
 }
 
-namespace tulvane::player {
-
+namespace tulvane::components {
 class MediaPlayer;
 struct PlayError;
+}
+
+namespace tulvane::player {
 
 // The player commands every transport control ends in, the current-row marking, the time
 // labels and the step to the next file at the end of a track.
@@ -30,10 +32,10 @@ public:
     void fnSuivante();
 
     // The file player failed to play its file, now or later in the background.
-    void surEchecLecture(const PlayError& erreur);
+    void surEchecLecture(const components::PlayError& erreur);
 
 private:
-    MediaPlayer& piste();
+    components::MediaPlayer& piste();
     void chargerLigne(int ligne);
 
     app::Contexte& ctx_;

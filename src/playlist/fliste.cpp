@@ -1,19 +1,19 @@
 #include "playlist/fliste.h"
 
 #include "app/contexte.h"
+#include "components/file_work.h"
+#include "components/media_player.h"
 #include "metadata/id3v1.h"
 #include "metadata/mpeg.h"
 #include "platform/list_view.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "player/module3.h"
 #include "player/time_text.h"
 #include "playlist/barre_outils.h"
 #include "playlist/deplacement_lignes.h"
 #include "playlist/disposition_liste.h"
-#include "playlist/file_work.h"
 #include "playlist/icones_barre.h"
 #include "playlist/menus_liste.h"
 
@@ -393,7 +393,7 @@ void FListe::peindreLigne(int ligne, bool courante)
 
 void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
-    FileWork& fwork = ctx_.FWork1();
+    components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
     std::string titre, auteur, album, annee, style, commentaire;
     int noStyle = 0;

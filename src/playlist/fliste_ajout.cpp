@@ -1,10 +1,10 @@
 // Adding files to the play list by dialog and by drag and drop, and moving rows.
 #include "app/contexte.h"
+#include "components/media_player.h"
 #include "platform/dialog_service.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "player/module3.h"
 #include "playlist/deplacement_lignes.h"
 #include "playlist/extensions.h"

@@ -1,15 +1,15 @@
 // The play-list window's command table, its tool bar, and the small commands of its menus.
 #include "app/contexte.h"
+#include "components/file_work.h"
+#include "components/station_cipher.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
 #include "player/fstart.h"
 #include "player/module3.h"
-#include "player/module5.h"
+#include "player/premier_plan.h"
 #include "playlist/barre_outils.h"
-#include "playlist/file_work.h"
 #include "playlist/fliste.h"
-#include "playlist/station_cipher.h"
 
 #include <QAction>
 #include <QFile>
@@ -31,26 +31,26 @@ std::filesystem::path cheminSysteme(const QString& chemin)
 
 // The downloaded station list replaces the old one only when it reads as a list of
 // stations; a server answering with an error page leaves the old list in place.
-ResultatOperation remplacerListeRadios(const QString& telechargee, const QString& cible)
+components::ResultatOperation remplacerListeRadios(const QString& telechargee, const QString& cible)
 {
     QFile fichier(telechargee);
     if (!fichier.open(QIODevice::ReadOnly))
-        return ResultatOperation::echec(QString("Impossible de lire le fichier « %1 ».").arg(telechargee));
+        return components::ResultatOperation::echec(QString("Impossible de lire le fichier « %1 ».").arg(telechargee));
     const QByteArray octets = fichier.readAll();
     fichier.close();
-    const ListeRadiosDechiffree liste = dechiffrerListeRadios(
+    const components::ListeRadiosDechiffree liste = components::dechiffrerListeRadios(
         std::span(reinterpret_cast<const std::uint8_t*>(octets.constData()), static_cast<std::size_t>(octets.size())),
-        kCleListeRadios);
-    if (liste.erreur != ErreurListeRadios::aucune)
-        return ResultatOperation::echec("Le serveur n'a pas envoyé une liste de radios valide. "
-                                        + QString::fromStdString(messageErreurRadios(liste.erreur)));
+        components::kCleListeRadios);
+    if (liste.erreur != components::ErreurListeRadios::aucune)
+        return components::ResultatOperation::echec("Le serveur n'a pas envoyé une liste de radios valide. "
+                                        + QString::fromStdString(components::messageErreurRadios(liste.erreur)));
     if (liste.stations.empty())
-        return ResultatOperation::echec("La liste envoyée par le serveur ne contient aucune station.");
+        return components::ResultatOperation::echec("La liste envoyée par le serveur ne contient aucune station.");
     std::error_code erreur;
     std::filesystem::rename(cheminSysteme(telechargee), cheminSysteme(cible), erreur);
     if (erreur)
-        return ResultatOperation::echec(QString("Impossible de remplacer le fichier « %1 ».").arg(cible));
-    return ResultatOperation::succes();
+        return components::ResultatOperation::echec(QString("Impossible de remplacer le fichier « %1 ».").arg(cible));
+    return components::ResultatOperation::succes();
 }
 
 }  // namespace
@@ -155,7 +155,7 @@ void FListe::Live_Update_Click()
         return;
     const QString cible = ctx_.cheminProgramme("Radios.sys");
     const QString telechargee = ctx_.cheminProgramme("Radios.sys.part");
-    ResultatOperation resultat = ctx_.FWork1().Telecharger(kAdresseListeRadios, telechargee);
+    components::ResultatOperation resultat = ctx_.FWork1().Telecharger(kAdresseListeRadios, telechargee);
     if (resultat.reussi)
         resultat = remplacerListeRadios(telechargee, cible);
     QFile::remove(telechargee);
@@ -176,7 +176,7 @@ void FListe::Support_Click()
 
 void FListe::lancerOuSignaler(const QString& cible, int styleFenetre)
 {
-    const ResultatOperation resultat = ctx_.FWork1().Lancer(cible, styleFenetre);
+    const components::ResultatOperation resultat = ctx_.FWork1().Lancer(cible, styleFenetre);
     if (!resultat.reussi)
         ctx_.dialogues().messageBox(resultat.message, "Procédure impossible", platform::MessageIcon::Critical,
                                     platform::MessageButtons::Ok);

@@ -1,12 +1,12 @@
 // The play-list window's file commands: new, open, save, save as, save selection.
 #include "app/contexte.h"
+#include "components/file_work.h"
+#include "components/media_player.h"
 #include "platform/ansi_text.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "player/module3.h"
-#include "playlist/file_work.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"
 
@@ -27,7 +27,7 @@ void FListe::fnChargerListe(const QString& vfnAdresse)
     ctx_.vAdresseListe.clear();
     Liste->clear();
     ctx_.vAdresseListe = vfnAdresse;
-    FileWork& fwork = ctx_.FWork1();
+    components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
     const QString nom = fwork.NomFichier();
     ctx_.vNomListe = nom.size() > 5 ? nom.left(nom.size() - 5) : QString();
@@ -48,7 +48,7 @@ void FListe::fnChargerListe(const QString& vfnAdresse)
     if (!lecture.complet)
         return;
 
-    player::MediaPlayer& piste = ctx_.fPiste().Piste();
+    components::MediaPlayer& piste = ctx_.fPiste().Piste();
     if (Liste->count() > 0) {
         piste.setAutoStart(false);
         piste.setFileName(cheminLigne(1));
@@ -122,7 +122,7 @@ void FListe::nouvelle_Click()
     ctx_.vNomListe.clear();
     ctx_.vAdresseListe.clear();
     Liste->clear();
-    player::MediaPlayer& piste = ctx_.fPiste().Piste();
+    components::MediaPlayer& piste = ctx_.fPiste().Piste();
     piste.Pause();
     piste.setCurrentPosition(0);
     piste.Decharger();

@@ -1,9 +1,9 @@
 // The play-list window's timers, play commands and play mode.
 #include "app/contexte.h"
+#include "components/media_player.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
-#include "player/media_player.h"
 #include "player/module3.h"
 #include "player/time_text.h"
 #include "playlist/barre_outils.h"
@@ -76,7 +76,7 @@ void FListe::vcmd_d_Click()
     const int ligne = Liste->selectedItem();
     if (ligne == 0)
         return;
-    player::MediaPlayer& piste = ctx_.fPiste().Piste();
+    components::MediaPlayer& piste = ctx_.fPiste().Piste();
     piste.setFileName(cheminLigne(ligne));
     piste.setAutoStart(false);
     ctx_.module3().fnMarquerPiste();

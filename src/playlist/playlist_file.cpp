@@ -1,6 +1,6 @@
 #include "playlist/playlist_file.h"
 
-#include "playlist/text_lines.h"
+#include "platform/text_lines.h"
 
 namespace tulvane::playlist {
 
@@ -28,7 +28,7 @@ void ajouterChamp(std::string& sortie, const std::string& champ)
 LectureFichierPlayList lireFichierPlayList(std::string_view texte)
 {
     LectureFichierPlayList lecture;
-    const std::vector<std::string_view> lignes = decouperLignes(texte);
+    const std::vector<std::string_view> lignes = platform::decouperLignes(texte);
     std::size_t i = 1;  // the header's text is not checked, only its place
     for (; i + 9 <= lignes.size(); i += 9) {
         TextesLigne& ligne = lecture.lignes.emplace_back();

@@ -1,8 +1,8 @@
 #include "fakes/contexte_test.h"
 
+#include "components/qt_file_work.h"
 #include "platform/dialog_service.h"
 #include "player/fpiste.h"
-#include "playlist/qt_file_work.h"
 #include "support/bytes.h"
 
 #include <QFile>
@@ -14,7 +14,7 @@ namespace tulvane::test {
 ContexteDeTest::ContexteDeTest()
 {
     app::Services services;
-    services.creerLecteur = [this]() -> std::unique_ptr<player::MediaPlayer> {
+    services.creerLecteur = [this]() -> std::unique_ptr<components::MediaPlayer> {
         auto lecteur = std::make_unique<FakeMediaPlayer>();
         if (lecteursCrees_ < 2)
             lecteurs_[lecteursCrees_++] = lecteur.get();
@@ -23,10 +23,10 @@ ContexteDeTest::ContexteDeTest()
     auto reglages = std::make_unique<MemorySettingsStore>();
     reglages_ = reglages.get();
     services.reglages = std::move(reglages);
-    playlist::Bureau bureau{[](const QString&) { return QString(); },
+    components::Bureau bureau{[](const QString&) { return QString(); },
                             [](const QString&, const QStringList&) { return false; },
                             [](const QUrl&) { return false; }};
-    services.fwork = std::make_unique<playlist::QtFileWork>(*reglages_, bureau);
+    services.fwork = std::make_unique<components::QtFileWork>(*reglages_, bureau);
     auto dialogues = std::make_unique<ScriptedDialogs>();
     dialogues_ = dialogues.get();
     services.dialogues = std::move(dialogues);

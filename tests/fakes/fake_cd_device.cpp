@@ -5,7 +5,7 @@
 
 namespace tulvane::test {
 
-using player::CdMode;
+using components::CdMode;
 
 namespace {
 
@@ -17,7 +17,7 @@ void FakeCdDevice::insertDisc(const std::vector<double>& trackSeconds)
 {
     trackFrames_.clear();
     for (const double seconds : trackSeconds)
-        trackFrames_.push_back(static_cast<int>(std::lround(seconds * player::kFramesParSeconde)));
+        trackFrames_.push_back(static_cast<int>(std::lround(seconds * components::kFramesParSeconde)));
     track_ = 1;
     frame_ = 0;
     playing_ = false;
@@ -105,8 +105,8 @@ std::uint32_t FakeCdDevice::Position() const
 {
     if (!ready())
         return 0;
-    const int seconds = frame_ / player::kFramesParSeconde;
-    return player::packTmsf(track_, seconds / 60, seconds % 60, frame_ % player::kFramesParSeconde);
+    const int seconds = frame_ / components::kFramesParSeconde;
+    return components::packTmsf(track_, seconds / 60, seconds % 60, frame_ % components::kFramesParSeconde);
 }
 
 int FakeCdDevice::Tracks() const
@@ -114,15 +114,15 @@ int FakeCdDevice::Tracks() const
     return open_ && !doorOpen_ ? static_cast<int>(trackFrames_.size()) : 0;
 }
 
-CdMode FakeCdDevice::Mode() const
+components::CdMode FakeCdDevice::Mode() const
 {
     if (!open_)
-        return CdMode::NotOpen;
+        return components::CdMode::NotOpen;
     if (doorOpen_)
-        return CdMode::DoorOpen;
+        return components::CdMode::DoorOpen;
     if (trackFrames_.empty())
-        return CdMode::NoMedia;
-    return playing_ ? CdMode::Playing : CdMode::Stopped;
+        return components::CdMode::NoMedia;
+    return playing_ ? components::CdMode::Playing : components::CdMode::Stopped;
 }
 
 void FakeCdDevice::setUpdateInterval(int milliseconds)
@@ -159,7 +159,7 @@ void FakeCdDevice::moveClock(int milliseconds)
     now_ += milliseconds;
     if (!playing_)
         return;
-    frameRemainder_ += milliseconds * player::kFramesParSeconde;
+    frameRemainder_ += milliseconds * components::kFramesParSeconde;
     frame_ += frameRemainder_ / 1000;
     frameRemainder_ %= 1000;
     while (frame_ >= trackFrames_[static_cast<std::size_t>(track_ - 1)]) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/cd_device.h"
+#include "components/cd_device.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +13,7 @@ namespace tulvane::test {
 // commands act only on an open device with its door closed and a disc in, the door commands
 // always, as a real drive's do. Every command is logged: "Open", "Play", "Prev", "OpenDoor",
 // "UpdateInterval=100" and so on.
-class FakeCdDevice final : public player::CdDevice {
+class FakeCdDevice final : public components::CdDevice {
 public:
     // Puts a disc in the tray, by the length of each track in seconds; with the door
     // closed it is then ready, stopped at the start of track 1.
@@ -36,7 +36,7 @@ public:
     void Next() override;
     std::uint32_t Position() const override;
     int Tracks() const override;
-    player::CdMode Mode() const override;
+    components::CdMode Mode() const override;
     void setUpdateInterval(int milliseconds) override;
     void OpenDoor() override;
     void CloseDoor() override;

@@ -4,14 +4,14 @@
 
 namespace tulvane::test {
 
-using player::PlayError;
+using components::PlayError;
 
 void FakeMediaPlayer::setDuration(const QString& fileName, double seconds)
 {
     durations_[fileName] = seconds;
 }
 
-void FakeMediaPlayer::refuse(const QString& fileName, Refusal when, PlayError::Kind kind)
+void FakeMediaPlayer::refuse(const QString& fileName, Refusal when, components::PlayError::Kind kind)
 {
     refused_[fileName] = Refused{when, kind};
 }
@@ -25,7 +25,7 @@ void FakeMediaPlayer::advance(double seconds)
 {
     if (refusalDue_) {
         refusalDue_ = false;
-        error_ = PlayError{refused_.at(fileName_).kind, QStringLiteral("refused later by the test")};
+        error_ = components::PlayError{refused_.at(fileName_).kind, QStringLiteral("refused later by the test")};
         state_ = Stopped;
         reportDue_ = playWanted_;
     }
@@ -70,7 +70,7 @@ void FakeMediaPlayer::setAutoStart(bool on)
     autoStart_ = on;
 }
 
-std::optional<PlayError> FakeMediaPlayer::Play()
+std::optional<components::PlayError> FakeMediaPlayer::Play()
 {
     log(QStringLiteral("Play"));
     return start();
@@ -143,11 +143,11 @@ void FakeMediaPlayer::Decharger()
     unload();
 }
 
-std::optional<PlayError> FakeMediaPlayer::start()
+std::optional<components::PlayError> FakeMediaPlayer::start()
 {
     reportDue_ = false;
     if (fileName_.isEmpty())
-        return PlayError{PlayError::Kind::Other, QStringLiteral("nothing loaded")};
+        return components::PlayError{components::PlayError::Kind::Other, QStringLiteral("nothing loaded")};
     loaded_ = true;
     if (error_) {
         state_ = Stopped;
@@ -155,7 +155,7 @@ std::optional<PlayError> FakeMediaPlayer::start()
     }
     const auto refused = refused_.find(fileName_);
     if (refused != refused_.end() && refused->second.when == Refusal::AtPlay) {
-        error_ = PlayError{refused->second.kind, QStringLiteral("refused by the test")};
+        error_ = components::PlayError{refused->second.kind, QStringLiteral("refused by the test")};
         state_ = Stopped;
         return error_;
     }

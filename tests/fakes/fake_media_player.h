@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/media_player.h"
+#include "components/media_player.h"
 
 #include <map>
 #include <string>
@@ -15,13 +15,13 @@ namespace tulvane::test {
 // failure handler there, before the clock moves. Every command and write is logged, as
 // "Play", "Pause", "Decharger", "FileName=<text>", "AutoStart=true", "CurrentPosition=3",
 // "Volume=-240", "Mute=false".
-class FakeMediaPlayer final : public player::MediaPlayer {
+class FakeMediaPlayer final : public components::MediaPlayer {
 public:
     enum class Refusal { AtPlay, Later };
 
     void setDuration(const QString& fileName, double seconds);
     void refuse(const QString& fileName, Refusal when,
-                player::PlayError::Kind kind = player::PlayError::Kind::Unplayable);
+                components::PlayError::Kind kind = components::PlayError::Kind::Unplayable);
     void setBufferingProgress(int percent);
 
     void advance(double seconds);
@@ -34,7 +34,7 @@ public:
     QString FileName() const override;
     void setFileName(const QString& text) override;
     void setAutoStart(bool on) override;
-    std::optional<player::PlayError> Play() override;
+    std::optional<components::PlayError> Play() override;
     void Pause() override;
     double CurrentPosition() const override;
     bool setCurrentPosition(double seconds) override;
@@ -49,10 +49,10 @@ public:
 private:
     struct Refused {
         Refusal when;
-        player::PlayError::Kind kind;
+        components::PlayError::Kind kind;
     };
 
-    std::optional<player::PlayError> start();
+    std::optional<components::PlayError> start();
     void unload();
     void log(const QString& call);
 
@@ -72,7 +72,7 @@ private:
     bool refusalDue_ = false;
     // A failure of an automatic start that the next advance reports.
     bool reportDue_ = false;
-    std::optional<player::PlayError> error_;
+    std::optional<components::PlayError> error_;
 };
 
 }  // namespace tulvane::test

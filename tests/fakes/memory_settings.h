@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/settings_store.h"
+#include "components/settings_store.h"
 
 #include <QMap>
 
 namespace tulvane::test {
 
 // Settings values kept in memory, by their full value path.
-class MemorySettingsStore final : public platform::SettingsStore {
+class MemorySettingsStore final : public components::SettingsStore {
 public:
     QString lireValeur(const QString& cheminValeur) const override;
     bool ecrireValeur(const QString& cheminValeur, const QString& texte) override;

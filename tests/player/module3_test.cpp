@@ -156,7 +156,7 @@ TEST_F(Module3Test, OtherFailuresStopSilently)
 {
     const QString chemin = t.fichier("a.wav");
     liste.fnAjouterFichierLite(chemin);
-    piste.refuse(chemin, FakeMediaPlayer::Refusal::AtPlay, player::PlayError::Kind::Other);
+    piste.refuse(chemin, FakeMediaPlayer::Refusal::AtPlay, components::PlayError::Kind::Other);
     m3.fnLecture();
     EXPECT_EQ(ctx.vEtat, 0);
     EXPECT_TRUE(t.dialogues().questions().empty());

@@ -1,11 +1,11 @@
 // The tool bar, the command table and the small commands of the play-list window's menus.
+#include "components/station_cipher.h"
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
 #include "player/module3.h"
 #include "playlist/barre_outils.h"
 #include "playlist/fliste.h"
-#include "playlist/station_cipher.h"
 #include "support/bytes.h"
 
 #include <QAction>
@@ -274,9 +274,9 @@ QByteArray reponseHttp(const QByteArray& statut, const QByteArray& corps)
         + "\r\nConnection: close\r\n\r\n" + corps;
 }
 
-QByteArray listeChiffree(const std::vector<playlist::EntreeRadio>& stations)
+QByteArray listeChiffree(const std::vector<components::EntreeRadio>& stations)
 {
-    const auto octets = playlist::chiffrerListeRadios(stations, playlist::kCleListeRadios);
+    const auto octets = components::chiffrerListeRadios(stations, components::kCleListeRadios);
     return QByteArray(reinterpret_cast<const char*>(octets.data()), qsizetype(octets.size()));
 }
 
@@ -312,7 +312,7 @@ TEST_F(MiseAJourRadios, AnsweredNoDownloadsNothing)
 
 TEST_F(MiseAJourRadios, ANewListReplacesTheOldOneForTheNextStart)
 {
-    const std::vector<playlist::EntreeRadio> nouvelle = {{"Nouvelle", "http://n/1", "http://n/2"},
+    const std::vector<components::EntreeRadio> nouvelle = {{"Nouvelle", "http://n/1", "http://n/2"},
                                                         {"Autre", "http://o/1", "http://o/2"}};
     ServeurMandataire serveur(reponseHttp("200 OK", listeChiffree(nouvelle)));
     t.dialogues().answer(MessageAnswer::Yes);

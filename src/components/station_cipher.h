@@ -20,7 +20,7 @@
 // This keeps the list from being read or edited by accident; it is no protection against
 // someone who has the program, which holds the key.
 
-namespace tulvane::playlist {
+namespace tulvane::components {
 
 // The key text the program hands to the decoder with the two paths.
 inline constexpr std::string_view kCleListeRadios = "###mix-KoravelDistantHarborSong###";
@@ -74,4 +74,4 @@ struct ListeRadiosDechiffree {
 ListeRadiosDechiffree dechiffrerListeRadios(std::span<const std::uint8_t> octets,
                                             std::string_view cle);
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::components

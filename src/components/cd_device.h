@@ -4,7 +4,7 @@
 #include <functional>
 #include <utility>
 
-namespace tulvane::player {
+namespace tulvane::components {
 
 // A position in the tracks/minutes/seconds/frames time format, one byte each from the
 // lowest up; minutes and seconds count from the start of the track, 75 frames a second.
@@ -78,4 +78,4 @@ private:
     std::function<void()> statusUpdate_;
 };
 
-}  // namespace tulvane::player
+}  // namespace tulvane::components

@@ -1,11 +1,11 @@
-#include "platform/settings_store.h"
+#include "components/settings_store.h"
 
 #include <QSettings>
 #include <QStringList>
 
 #include <memory>
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
 namespace {
 
@@ -44,4 +44,4 @@ bool QtSettingsStore::ecrireValeur(const QString& cheminValeur, const QString& t
     return reglages->status() == QSettings::NoError;
 }
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

@@ -6,7 +6,7 @@
 #include <optional>
 #include <utility>
 
-namespace tulvane::player {
+namespace tulvane::components {
 
 // Why a file could not be played, or stopped playing.
 struct PlayError {
@@ -94,4 +94,4 @@ private:
     FailureHandler failureHandler_;
 };
 
-}  // namespace tulvane::player
+}  // namespace tulvane::components

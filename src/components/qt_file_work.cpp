@@ -1,6 +1,6 @@
-#include "playlist/qt_file_work.h"
+#include "components/qt_file_work.h"
 
-#include "playlist/station_cipher.h"
+#include "components/station_cipher.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -18,7 +18,7 @@
 #include <memory>
 #include <span>
 
-namespace tulvane::playlist {
+namespace tulvane::components {
 
 namespace {
 
@@ -86,7 +86,7 @@ Bureau Bureau::systeme()
     };
 }
 
-QtFileWork::QtFileWork(platform::SettingsStore& registre, Bureau bureau, std::chrono::milliseconds delaiTelechargement)
+QtFileWork::QtFileWork(components::SettingsStore& registre, Bureau bureau, std::chrono::milliseconds delaiTelechargement)
     : registre_(registre), bureau_(std::move(bureau)), delaiTelechargement_(delaiTelechargement)
 {
 }
@@ -262,4 +262,4 @@ ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, co
     return ResultatOperation::succes();
 }
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::components

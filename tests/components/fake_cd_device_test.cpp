@@ -5,14 +5,14 @@
 
 #include <vector>
 
-using tulvane::player::CdMode;
-using tulvane::player::packTmsf;
+using tulvane::components::CdMode;
+using tulvane::components::packTmsf;
 using tulvane::test::FakeCdDevice;
 using testing::ElementsAre;
 
 namespace {
 
-constexpr int kFrames = tulvane::player::kFramesParSeconde;
+constexpr int kFrames = tulvane::components::kFramesParSeconde;
 
 TEST(PackTmsf, PutsTrackMinutesSecondsAndFramesFromTheLowestByteUp)
 {

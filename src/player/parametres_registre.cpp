@@ -1,4 +1,4 @@
-#include "player/parametres.h"
+#include "player/parametres_registre.h"
 
 namespace tulvane::player {
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
 // String values addressed by a registry value path: the key text followed directly by the
 // value's name, e.g. "HKEY_CURRENT_USER\Software\Tulvane Adv 4.2\ListeAdresse".
@@ -28,4 +28,4 @@ public:
     bool ecrireValeur(const QString& cheminValeur, const QString& texte) override;
 };
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

@@ -1,6 +1,6 @@
-#include "playlist/text_lines.h"
+#include "platform/text_lines.h"
 
-namespace tulvane::playlist {
+namespace tulvane::platform {
 
 std::vector<std::string_view> decouperLignes(std::string_view texte)
 {
@@ -20,4 +20,4 @@ std::vector<std::string_view> decouperLignes(std::string_view texte)
     return lignes;
 }
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::platform

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-namespace tulvane::playlist {
+namespace tulvane::components {
 
 // The outcome of an operation that can fail, with the French text to show the user.
 struct ResultatOperation {
@@ -56,4 +56,4 @@ public:
                                              const QString& cle) = 0;
 };
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::components

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "player/media_player.h"
+#include "components/media_player.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
 #include <QUrl>
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
 // Picks the GStreamer backend of Qt Multimedia unless the user chose one: the FFmpeg
 // backend of Qt 6.4 crashes on machines without an audio device. Call before the
@@ -21,14 +21,14 @@ double linearVolume(int hundredthsOfDecibel);
 QUrl mediaSource(const QString& text);
 
 // The media player on Qt Multimedia.
-class QtMediaPlayer final : public player::MediaPlayer {
+class QtMediaPlayer final : public components::MediaPlayer {
 public:
     QtMediaPlayer();
 
     QString FileName() const override;
     void setFileName(const QString& text) override;
     void setAutoStart(bool on) override;
-    std::optional<player::PlayError> Play() override;
+    std::optional<components::PlayError> Play() override;
     void Pause() override;
     double CurrentPosition() const override;
     bool setCurrentPosition(double seconds) override;
@@ -42,7 +42,7 @@ public:
 
 private:
     void load();
-    std::optional<player::PlayError> start();
+    std::optional<components::PlayError> start();
     void onError(QMediaPlayer::Error error, const QString& text);
     void reportLater();
 
@@ -65,7 +65,7 @@ private:
     bool inBackend_ = false;
     // A failure on its way to the handler from the event loop.
     bool failurePending_ = false;
-    std::optional<player::PlayError> error_;
+    std::optional<components::PlayError> error_;
 };
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

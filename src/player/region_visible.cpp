@@ -1,4 +1,4 @@
-#include "player/module4.h"
+#include "player/region_visible.h"
 
 namespace tulvane::player {
 

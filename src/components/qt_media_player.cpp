@@ -1,4 +1,4 @@
-#include "platform/qt_media_player.h"
+#include "components/qt_media_player.h"
 
 #include <QFileInfo>
 #include <QTimer>
@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
-using player::PlayError;
+using components::PlayError;
 
 void prepareMediaBackend()
 {
@@ -214,4 +214,4 @@ void QtMediaPlayer::reportLater()
     });
 }
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

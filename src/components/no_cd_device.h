@@ -1,12 +1,12 @@
 #pragma once
 
-#include "player/cd_device.h"
+#include "components/cd_device.h"
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
 // The CD device of a machine without a drive: it never opens, every command does nothing,
 // and no status update ever comes, so the player shows its request for a disc.
-class NoCdDevice final : public player::CdDevice {
+class NoCdDevice final : public components::CdDevice {
 public:
     void Open() override;
     void Close() override;
@@ -16,10 +16,10 @@ public:
     void Next() override;
     std::uint32_t Position() const override;
     int Tracks() const override;
-    player::CdMode Mode() const override;
+    components::CdMode Mode() const override;
     void setUpdateInterval(int milliseconds) override;
     void OpenDoor() override;
     void CloseDoor() override;
 };
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

@@ -1,6 +1,6 @@
-#include "platform/no_cd_device.h"
+#include "components/no_cd_device.h"
 
-namespace tulvane::platform {
+namespace tulvane::components {
 
 void NoCdDevice::Open() {}
 void NoCdDevice::Close() {}
@@ -19,13 +19,13 @@ int NoCdDevice::Tracks() const
     return 0;
 }
 
-player::CdMode NoCdDevice::Mode() const
+components::CdMode NoCdDevice::Mode() const
 {
-    return player::CdMode::NotOpen;
+    return components::CdMode::NotOpen;
 }
 
 void NoCdDevice::setUpdateInterval(int) {}
 void NoCdDevice::OpenDoor() {}
 void NoCdDevice::CloseDoor() {}
 
-}  // namespace tulvane::platform
+}  // namespace tulvane::components

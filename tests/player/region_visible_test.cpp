@@ -1,5 +1,5 @@
 #include "player/habillage.h"
-#include "player/module4.h"
+#include "player/region_visible.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
-#include "platform/no_cd_device.h"
+#include "components/no_cd_device.h"
 
 #include <gtest/gtest.h>
 
-using tulvane::platform::NoCdDevice;
-using tulvane::player::CdMode;
+using tulvane::components::NoCdDevice;
+using tulvane::components::CdMode;
 
 TEST(NoCdDevice, ActsAsAMachineWithoutADrive)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/settings_store.h"
-#include "playlist/file_work.h"
+#include "components/file_work.h"
+#include "components/settings_store.h"
 
 #include <QStringList>
 #include <QUrl>
@@ -9,7 +9,7 @@
 #include <chrono>
 #include <functional>
 
-namespace tulvane::playlist {
+namespace tulvane::components {
 
 // What Lancer asks of the desktop; tests give their own so that nothing is started.
 struct Bureau {
@@ -24,7 +24,7 @@ struct Bureau {
 
 class QtFileWork final : public FileWork {
 public:
-    explicit QtFileWork(platform::SettingsStore& registre, Bureau bureau = Bureau::systeme(),
+    explicit QtFileWork(components::SettingsStore& registre, Bureau bureau = Bureau::systeme(),
                         std::chrono::milliseconds delaiTelechargement = std::chrono::seconds(30));
 
     void DefinirFichier(const QString& chemin) override;
@@ -44,10 +44,10 @@ public:
 private:
     ResultatOperation lancerControleVolume();
 
-    platform::SettingsStore& registre_;
+    components::SettingsStore& registre_;
     Bureau bureau_;
     std::chrono::milliseconds delaiTelechargement_;
     QString chemin_;
 };
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::components

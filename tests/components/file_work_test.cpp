@@ -1,5 +1,5 @@
-#include "playlist/qt_file_work.h"
-#include "playlist/station_cipher.h"
+#include "components/qt_file_work.h"
+#include "components/station_cipher.h"
 
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
@@ -20,8 +20,8 @@
 #include <optional>
 #include <set>
 
-using namespace tulvane::playlist;
-using tulvane::platform::QtSettingsStore;
+using namespace tulvane::components;
+using tulvane::components::QtSettingsStore;
 using tulvane::test::Bytes;
 using tulvane::test::bytesOf;
 using tulvane::test::MemorySettingsStore;

@@ -1,4 +1,4 @@
-#include "platform/qt_media_player.h"
+#include "components/qt_media_player.h"
 
 #include "support/bytes.h"
 #include "support/temp_folder.h"
@@ -14,9 +14,9 @@
 #include <limits>
 #include <vector>
 
-using tulvane::platform::QtMediaPlayer;
-using tulvane::player::MediaPlayer;
-using tulvane::player::PlayError;
+using tulvane::components::QtMediaPlayer;
+using tulvane::components::MediaPlayer;
+using tulvane::components::PlayError;
 using namespace tulvane::test;
 
 namespace {
@@ -128,31 +128,31 @@ TEST(LinearVolume, HundredthsOfDecibelBecomeAnAmplitudeRatio)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.hundredths);
-        EXPECT_NEAR(tulvane::platform::linearVolume(c.hundredths), c.linear, 1e-7);
+        EXPECT_NEAR(tulvane::components::linearVolume(c.hundredths), c.linear, 1e-7);
         if (c.hundredths < 0 && c.hundredths > -10000) {
             const float qt = QAudio::convertVolume(c.hundredths / 100.0f, QAudio::DecibelVolumeScale,
                                                    QAudio::LinearVolumeScale);
-            EXPECT_NEAR(tulvane::platform::linearVolume(c.hundredths), qt, c.linear * 1e-5);
+            EXPECT_NEAR(tulvane::components::linearVolume(c.hundredths), qt, c.linear * 1e-5);
         }
     }
-    EXPECT_GT(tulvane::platform::linearVolume(-9999), 0.0);
+    EXPECT_GT(tulvane::components::linearVolume(-9999), 0.0);
 }
 
 TEST(PrepareMediaBackend, ChoosesGStreamerUnlessTheUserChoseABackend)
 {
     const QByteArray before = qgetenv("QT_MEDIA_BACKEND");
     qputenv("QT_MEDIA_BACKEND", "ffmpeg");
-    tulvane::platform::prepareMediaBackend();
+    tulvane::components::prepareMediaBackend();
     EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), "ffmpeg");
     qunsetenv("QT_MEDIA_BACKEND");
-    tulvane::platform::prepareMediaBackend();
+    tulvane::components::prepareMediaBackend();
     EXPECT_EQ(qgetenv("QT_MEDIA_BACKEND"), "gstreamer");
     qputenv("QT_MEDIA_BACKEND", before);
 }
 
 TEST(MediaSource, StreamAddressesStayAddressesAndAnythingElseIsALocalFile)
 {
-    using tulvane::platform::mediaSource;
+    using tulvane::components::mediaSource;
     EXPECT_EQ(mediaSource("http://radio.example:8000/flux?id=3"), QUrl("http://radio.example:8000/flux?id=3"));
     EXPECT_EQ(mediaSource("HTTPS://radio.example/a").scheme(), "https");
     EXPECT_EQ(mediaSource("mms://radio.example/a").scheme(), "mms");

@@ -1,4 +1,4 @@
-#include "player/module5.h"
+#include "player/premier_plan.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>

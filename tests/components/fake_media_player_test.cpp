@@ -5,8 +5,8 @@
 
 #include <vector>
 
-using tulvane::player::MediaPlayer;
-using tulvane::player::PlayError;
+using tulvane::components::MediaPlayer;
+using tulvane::components::PlayError;
 using tulvane::test::FakeMediaPlayer;
 using testing::ElementsAre;
 

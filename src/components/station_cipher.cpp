@@ -1,13 +1,13 @@
-#include "playlist/station_cipher.h"
+#include "components/station_cipher.h"
 
-#include "playlist/text_lines.h"
+#include "platform/text_lines.h"
 
 #include "metadata/windows1252.h"
 
 #include <algorithm>
 #include <array>
 
-namespace tulvane::playlist {
+namespace tulvane::components {
 
 namespace {
 
@@ -114,7 +114,7 @@ std::string messageErreurRadios(ErreurListeRadios erreur)
 
 LectureListeRadios lireTroisLignes(std::string_view texte)
 {
-    std::vector<std::string_view> lignes = decouperLignes(texte);
+    std::vector<std::string_view> lignes = platform::decouperLignes(texte);
     // Blank lines left at the end of a file edited by hand are no station.
     while (!lignes.empty() && lignes.back().empty())
         lignes.pop_back();
@@ -198,4 +198,4 @@ ListeRadiosDechiffree dechiffrerListeRadios(std::span<const std::uint8_t> octets
     return {ErreurListeRadios::aucune, std::move(lecture.stations)};
 }
 
-}  // namespace tulvane::playlist
+}  // namespace tulvane::components
