@@ -1,6 +1,7 @@
 #include "components/qt_file_work.h"
 
 #include "components/station_cipher.h"
+#include "platform/ansi_text.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -239,15 +240,15 @@ ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, co
 {
     if (mode != 1)
         return ResultatOperation::echec(QStringLiteral("Mode de décodage inconnu : %1.").arg(mode));
-    QFile entree(source);
-    if (!entree.open(QIODevice::ReadOnly))
+    // Enough to tell a list that is too long from one that is not.
+    const std::optional<QByteArray> octets =
+        platform::readBytes(source, static_cast<qsizetype>(kTailleMaxTexteRadios) + 64);
+    if (!octets)
         return ResultatOperation::echec(
             QStringLiteral("La liste des radios %1 est introuvable ou illisible.").arg(entreGuillemets(source)));
-    // Enough to tell a list that is too long from one that is not.
-    const QByteArray octets = entree.read(static_cast<qint64>(kTailleMaxTexteRadios) + 64);
     const QByteArray octetsCle = cle.toUtf8();
     const auto liste = dechiffrerListeRadios(
-        std::span(reinterpret_cast<const std::uint8_t*>(octets.constData()), static_cast<std::size_t>(octets.size())),
+        std::span(reinterpret_cast<const std::uint8_t*>(octets->constData()), static_cast<std::size_t>(octets->size())),
         std::string_view(octetsCle.constData(), static_cast<std::size_t>(octetsCle.size())));
     if (liste.erreur != ErreurListeRadios::aucune)
         return ResultatOperation::echec(

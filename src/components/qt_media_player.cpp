@@ -155,7 +155,16 @@ void QtMediaPlayer::load()
     playWanted_ = false;
     failurePending_ = false;
     error_.reset();
-    const QUrl source = mediaSource(fileName_);
+    QUrl source = mediaSource(fileName_);
+    // The backend opens a local file on this thread and would wait forever on a named pipe
+    // without a writer: anything there but a regular file is never handed to it.
+    if (source.isLocalFile()) {
+        const QFileInfo file(source.toLocalFile());
+        if (file.exists() && !file.isFile()) {
+            error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
+            source.clear();
+        }
+    }
     intoBackend([this, &source] {
         // The same address written again opens afresh, as any other file would.
         if (!source.isEmpty() && player_.source() == source)

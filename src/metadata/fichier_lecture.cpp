@@ -1,77 +1,90 @@
 #include "metadata/fichier_lecture.h"
 
-#include <cstdio>
-#include <memory>
+#include <algorithm>
+#include <cerrno>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tulvane::metadata {
 
-namespace {
-
-struct Fermeture {
-    void operator()(std::FILE* fichier) const { std::fclose(fichier); }
-};
-using Fichier = std::unique_ptr<std::FILE, Fermeture>;
-
-// Unbuffered: each read goes straight into the caller's bytes.
-Fichier ouvrir(const std::filesystem::path& chemin)
+std::optional<FichierLecture> FichierLecture::ouvrir(const std::filesystem::path& chemin)
 {
-    Fichier fichier(std::fopen(chemin.c_str(), "rb"));
-    if (fichier)
-        std::setvbuf(fichier.get(), nullptr, _IONBF, 0);
-    return fichier;
-}
-
-// Reading a folder fails here (EISDIR), so folders give no value.
-bool lireTout(std::FILE* fichier, std::span<std::uint8_t> destination, std::size_t& lus)
-{
-    lus = std::fread(destination.data(), 1, destination.size(), fichier);
-    return !std::ferror(fichier);
-}
-
-std::optional<std::uint64_t> positionFin(std::FILE* fichier)
-{
-    if (std::fseek(fichier, 0, SEEK_END) != 0)
+    // O_NONBLOCK makes opening a pipe or a device return at once; it changes nothing for
+    // reads of a regular file.
+    int descripteur;
+    do
+        descripteur = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    while (descripteur < 0 && errno == EINTR);
+    if (descripteur < 0)
         return std::nullopt;
-    const long fin = std::ftell(fichier);
-    if (fin < 0)
+    struct stat etat {};
+    if (::fstat(descripteur, &etat) != 0 || !S_ISREG(etat.st_mode)) {
+        ::close(descripteur);
         return std::nullopt;
-    return static_cast<std::uint64_t>(fin);
+    }
+    return FichierLecture(descripteur, static_cast<std::uint64_t>(etat.st_size));
 }
 
-}  // namespace
+FichierLecture::FichierLecture(FichierLecture&& autre) noexcept
+    : descripteur_(std::exchange(autre.descripteur_, -1)), taille_(autre.taille_)
+{
+}
+
+FichierLecture::~FichierLecture()
+{
+    if (descripteur_ >= 0)
+        ::close(descripteur_);
+}
+
+std::optional<std::size_t> FichierLecture::lire(std::uint64_t position, std::span<std::uint8_t> destination) const
+{
+    std::size_t lus = 0;
+    while (lus < destination.size()) {
+        const ssize_t n = ::pread(descripteur_, destination.data() + lus, destination.size() - lus,
+                                  static_cast<off_t>(position + lus));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        lus += static_cast<std::size_t>(n);
+    }
+    return lus;
+}
 
 std::optional<std::uint64_t> lireDebut(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
                                        std::size_t& lus)
 {
     lus = 0;
-    const Fichier fichier = ouvrir(chemin);
-    if (!fichier || !lireTout(fichier.get(), destination, lus))
+    const std::optional<FichierLecture> fichier = FichierLecture::ouvrir(chemin);
+    if (!fichier)
         return std::nullopt;
-    // A short read met the end of the file: its size is known without asking.
-    if (lus < destination.size())
-        return lus;
-    return positionFin(fichier.get());
+    const std::size_t voulus = static_cast<std::size_t>(std::min<std::uint64_t>(fichier->taille(), destination.size()));
+    const std::optional<std::size_t> n = fichier->lire(0, destination.first(voulus));
+    if (!n)
+        return std::nullopt;
+    lus = *n;
+    return fichier->taille();
 }
 
 std::optional<std::uint64_t> lireFin(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
                                      std::size_t& lus)
 {
     lus = 0;
-    const Fichier fichier = ouvrir(chemin);
+    const std::optional<FichierLecture> fichier = FichierLecture::ouvrir(chemin);
     if (!fichier)
         return std::nullopt;
-    const auto recul = static_cast<long>(destination.size());
-    if (std::fseek(fichier.get(), -recul, SEEK_END) == 0) {
-        const long debut = std::ftell(fichier.get());
-        if (debut < 0 || !lireTout(fichier.get(), destination, lus) || lus != destination.size())
-            return std::nullopt;
-        return static_cast<std::uint64_t>(debut) + lus;
-    }
-    // Shorter than the bytes asked for: the whole file.
-    std::rewind(fichier.get());
-    if (!lireTout(fichier.get(), destination, lus))
+    const std::uint64_t taille = fichier->taille();
+    const std::size_t voulus = static_cast<std::size_t>(std::min<std::uint64_t>(taille, destination.size()));
+    const std::optional<std::size_t> n = fichier->lire(taille - voulus, destination.first(voulus));
+    if (!n)
         return std::nullopt;
-    return lus;
+    lus = *n;
+    return taille;
 }
 
 }  // namespace tulvane::metadata

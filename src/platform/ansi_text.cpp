@@ -1,11 +1,15 @@
 #include "platform/ansi_text.h"
 
+#include "metadata/fichier_lecture.h"
 #include "metadata/windows1252.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <filesystem>
+#include <span>
 #include <string_view>
 
 namespace tulvane::platform {
@@ -48,16 +52,29 @@ QStringList splitLines(const QString& text)
     return lines;
 }
 
+std::optional<QByteArray> readBytes(const QString& path, qsizetype limit)
+{
+    const auto file = metadata::FichierLecture::ouvrir(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    if (!file)
+        return std::nullopt;
+    const auto size = static_cast<qsizetype>(std::min<std::uint64_t>(file->taille(), static_cast<std::uint64_t>(limit)));
+    QByteArray bytes(size, Qt::Uninitialized);
+    const std::optional<std::size_t> read =
+        file->lire(0, std::span(reinterpret_cast<std::uint8_t*>(bytes.data()), static_cast<std::size_t>(size)));
+    if (!read)
+        return std::nullopt;
+    bytes.truncate(static_cast<qsizetype>(*read));
+    return bytes;
+}
+
 TextContent readText(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readBytes(path);
+    if (!bytes)
         return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
-    return {decodeText(bytes), {}};
+    return {decodeText(*bytes), {}};
 }
+
 
 TextRead readTextLines(const QString& path)
 {

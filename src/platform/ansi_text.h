@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <limits>
+#include <optional>
+
 // Text files of the program, read and written whole. On disk: UTF-8 without a byte-order mark,
 // every line ended by CR LF. Files made on the original platform are in Windows-1252; they are
 // recognised by not being valid UTF-8 and keep their accents.
@@ -33,6 +36,11 @@ QString decodeText(const QByteArray& bytes);
 // Lines ended by CR LF, LF or CR; a line end at the very end opens no further line.
 QStringList splitLines(const QString& text);
 
+// The bytes of a regular file, at most `limit` of them; no value when the path names no
+// readable regular file. Opening never waits: a named pipe, a device or a socket is refused.
+std::optional<QByteArray> readBytes(const QString& path, qsizetype limit = std::numeric_limits<qsizetype>::max());
+
+// Read through readBytes; a failure names the file.
 TextContent readText(const QString& path);
 TextRead readTextLines(const QString& path);
 

@@ -2,6 +2,7 @@
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "components/station_cipher.h"
+#include "platform/ansi_text.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
@@ -33,13 +34,11 @@ std::filesystem::path cheminSysteme(const QString& chemin)
 // stations; a server answering with an error page leaves the old list in place.
 components::ResultatOperation remplacerListeRadios(const QString& telechargee, const QString& cible)
 {
-    QFile fichier(telechargee);
-    if (!fichier.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> octets = platform::readBytes(telechargee);
+    if (!octets)
         return components::ResultatOperation::echec(QString("Impossible de lire le fichier « %1 ».").arg(telechargee));
-    const QByteArray octets = fichier.readAll();
-    fichier.close();
     const components::ListeRadiosDechiffree liste = components::dechiffrerListeRadios(
-        std::span(reinterpret_cast<const std::uint8_t*>(octets.constData()), static_cast<std::size_t>(octets.size())),
+        std::span(reinterpret_cast<const std::uint8_t*>(octets->constData()), static_cast<std::size_t>(octets->size())),
         components::kCleListeRadios);
     if (liste.erreur != components::ErreurListeRadios::aucune)
         return components::ResultatOperation::echec("Le serveur n'a pas envoyé une liste de radios valide. "

@@ -3,6 +3,7 @@
 
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
+#include "support/sans_attente.h"
 #include "support/temp_folder.h"
 
 #include <QCoreApplication>
@@ -551,6 +552,20 @@ TEST_F(DecodageRadios, FailuresLeaveTheTargetAsItWas)
 
     writeFile(sys_, bon);
     ecarter(fwork_.DecoderFichier(1, q(sys_), q(dossier_ / "absent" / "Radios.tmp"), cle_), "Impossible d'écrire");
+}
+
+// A named pipe or a device in place of the stored list is refused at once.
+TEST_F(DecodageRadios, OnlyARegularFileIsReadAsTheStoredList)
+{
+    tulvane::test::creerFifo(sys_);
+    for (const std::filesystem::path& source : {sys_, std::filesystem::path("/dev/zero")}) {
+        ResultatOperation resultat;
+        EXPECT_TRUE(tulvane::test::revientSansAttendre(
+            sys_, [&] { resultat = fwork_.DecoderFichier(1, q(source), q(tmp_), cle_); }));
+        EXPECT_EQ(resultat.message.toStdString(),
+                  "La liste des radios « " + source.string() + " » est introuvable ou illisible.");
+        EXPECT_FALSE(std::filesystem::exists(tmp_));
+    }
 }
 
 TEST_F(DecodageRadios, TheShippedListHoldsRealStations)

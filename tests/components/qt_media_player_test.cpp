@@ -1,6 +1,7 @@
 #include "components/qt_media_player.h"
 
 #include "support/bytes.h"
+#include "support/sans_attente.h"
 #include "support/temp_folder.h"
 
 #include <QAudio>
@@ -354,3 +355,21 @@ TEST_F(QtMediaPlayerTest, MuteReadsBackWhatWasWritten)
 }
 
 }  // namespace
+
+
+// The backend would open a named pipe on the window's thread and wait for a writer forever.
+TEST_F(QtMediaPlayerTest, ANamedPipeIsNeverOpenedAndCannotBePlayed)
+{
+    const auto fifo = folder / "tube.mp3";
+    tulvane::test::creerFifo(fifo);
+    const QString chemin = QString::fromStdString(fifo.string());
+    std::optional<PlayError> erreur;
+    EXPECT_TRUE(tulvane::test::revientSansAttendre(fifo, [&] {
+        player.setFileName(chemin);
+        player.Pause();
+        erreur = player.Play();
+    }));
+    EXPECT_EQ(player.FileName(), chemin);
+    ASSERT_TRUE(erreur.has_value());
+    EXPECT_EQ(erreur->kind, PlayError::Kind::Unplayable);
+}

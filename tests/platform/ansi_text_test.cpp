@@ -1,6 +1,7 @@
 #include "platform/ansi_text.h"
 
 #include "support/bytes.h"
+#include "support/sans_attente.h"
 #include "support/temp_folder.h"
 
 #include <QDir>
@@ -226,6 +227,20 @@ TEST(AnsiText, AWriteThatFailsMidwayKeepsTheOldFile)
     EXPECT_EQ(result.error, "Impossible d'enregistrer le fichier '" + path + "' : l'écriture a échoué.");
     EXPECT_EQ(readFile(folder / "liste.tvl4"), bytesOf("old\r\n"));
     EXPECT_EQ(entriesOf(folder.path()), QStringList{"liste.tvl4"});
+}
+
+// A named pipe without a writer or an endless device is refused at once, never waited on.
+TEST(AnsiText, OnlyRegularFilesAreRead)
+{
+    TempFolder folder;
+    const auto fifo = folder / "Colonnes.dat";
+    tulvane::test::creerFifo(fifo);
+    for (const std::filesystem::path& path : {fifo, std::filesystem::path("/dev/zero")}) {
+        TextRead read;
+        EXPECT_TRUE(tulvane::test::revientSansAttendre(fifo, [&] { read = readTextLines(qpath(path)); }));
+        EXPECT_EQ(read.error, "Impossible de lire le fichier '" + qpath(path) + "'.");
+        EXPECT_TRUE(read.lines.isEmpty());
+    }
 }
 
 TEST(AnsiText, AWritableTargetHasNoObstacle)
