@@ -11,7 +11,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QProcess>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -28,10 +27,9 @@ QString entreGuillemets(const QString& texte)
     return QStringLiteral("« %1 »").arg(texte);
 }
 
-QString texteEcriture(const QString& chemin)
-{
-    return QStringLiteral("Impossible d'écrire le fichier %1.").arg(entreGuillemets(chemin));
-}
+// Enough of a stored station list to tell one that is too long from one that is not. It is
+// also the most a download may bring: the station list is the one file downloaded.
+constexpr qsizetype kOctetsListeRadios = static_cast<qsizetype>(kTailleMaxTexteRadios) + 64;
 
 bool estAdresseWeb(const QString& cible)
 {
@@ -136,23 +134,27 @@ ResultatOperation QtFileWork::Telecharger(const QString& adresse, const QString&
     if (!url.isValid() || url.host().isEmpty() || (schema != u"http" && schema != u"https"))
         return echec(QStringLiteral("l'adresse n'est pas une adresse web"));
 
-    // Written beside the old file and put in its place only once everything arrived.
-    QSaveFile fichier(cheminLocal);
-    if (!fichier.open(QIODevice::WriteOnly))
-        return ResultatOperation::echec(texteEcriture(cheminLocal));
+    // No request at all when the file could not be written anyway.
+    if (const QString obstacle = platform::writeObstacle(cheminLocal); !obstacle.isEmpty())
+        return ResultatOperation::echec(obstacle);
 
+    // The answer is kept whole, then written in one go: the old file is replaced only once
+    // everything arrived and reached the disk.
     QNetworkAccessManager reseau;
     const std::unique_ptr<QNetworkReply> reponse(reseau.get(QNetworkRequest(url)));
-    bool ecritureRatee = false;
+    QByteArray recu;
+    bool tropGrand = false;
     bool delaiDepasse = false;
-    const auto ecrireRecu = [&] {
-        const QByteArray recu = reponse->readAll();
-        if (!ecritureRatee && fichier.write(recu) != recu.size()) {
-            ecritureRatee = true;
+    const auto garderRecu = [&] {
+        if (!reponse->isOpen())  // aborted
+            return;
+        recu += reponse->readAll();
+        if (recu.size() > kOctetsListeRadios) {
+            tropGrand = true;
             reponse->abort();
         }
     };
-    QObject::connect(reponse.get(), &QNetworkReply::readyRead, ecrireRecu);
+    QObject::connect(reponse.get(), &QNetworkReply::readyRead, garderRecu);
     QTimer minuterie;
     minuterie.setSingleShot(true);
     QObject::connect(&minuterie, &QTimer::timeout, [&] {
@@ -165,17 +167,17 @@ ResultatOperation QtFileWork::Telecharger(const QString& adresse, const QString&
     // Timers go on ticking meanwhile; clicks wait, so that no command starts in the middle.
     if (!reponse->isFinished())
         boucle.exec(QEventLoop::ExcludeUserInputEvents);
-    ecrireRecu();
+    garderRecu();
 
-    if (ecritureRatee)
-        return ResultatOperation::echec(texteEcriture(cheminLocal));
+    if (tropGrand)
+        return echec(QStringLiteral("la réponse du serveur est trop grande pour une liste de radios"));
     if (delaiDepasse)
         return echec(QStringLiteral("le serveur n'a pas répondu à temps"));
     const int statut = reponse->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (reponse->error() != QNetworkReply::NoError || statut < 200 || statut > 299)
         return echec(raisonReseau(*reponse));
-    if (!fichier.commit())
-        return ResultatOperation::echec(texteEcriture(cheminLocal));
+    if (const platform::TextWrite ecrit = platform::writeText(cheminLocal, recu); !ecrit.ok())
+        return ResultatOperation::echec(ecrit.error);
     return ResultatOperation::succes();
 }
 
@@ -240,9 +242,7 @@ ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, co
 {
     if (mode != 1)
         return ResultatOperation::echec(QStringLiteral("Mode de décodage inconnu : %1.").arg(mode));
-    // Enough to tell a list that is too long from one that is not.
-    const std::optional<QByteArray> octets =
-        platform::readBytes(source, static_cast<qsizetype>(kTailleMaxTexteRadios) + 64);
+    const std::optional<QByteArray> octets = platform::readBytes(source, kOctetsListeRadios);
     if (!octets)
         return ResultatOperation::echec(
             QStringLiteral("La liste des radios %1 est introuvable ou illisible.").arg(entreGuillemets(source)));
@@ -255,11 +255,10 @@ ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, co
             QStringLiteral("Impossible de lire la liste des radios %1 :\n%2")
                 .arg(entreGuillemets(source), QString::fromStdString(messageErreurRadios(liste.erreur))));
 
-    const std::string texte = ecrireTroisLignes(liste.stations);
-    const auto taille = static_cast<qint64>(texte.size());
-    QSaveFile sortie(cible);
-    if (!sortie.open(QIODevice::WriteOnly) || sortie.write(texte.data(), taille) != taille || !sortie.commit())
-        return ResultatOperation::echec(texteEcriture(cible));
+    const platform::TextWrite ecrit =
+        platform::writeText(cible, QByteArray::fromStdString(ecrireTroisLignes(liste.stations)));
+    if (!ecrit.ok())
+        return ResultatOperation::echec(ecrit.error);
     return ResultatOperation::succes();
 }
 

@@ -5,12 +5,17 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <span>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace tulvane::platform {
 
@@ -19,6 +24,76 @@ namespace {
 QString writeFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Impossible d'enregistrer le fichier '%1' : %2.").arg(path, reason);
+}
+
+QString causeOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("le disque est plein");
+    case EDQUOT:
+        return QStringLiteral("votre quota d'espace disque est atteint");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("le dossier est protégé en écriture");
+    case ENOENT:
+        return QStringLiteral("le dossier n'existe pas");
+    default:
+        return QStringLiteral("l'écriture a échoué");
+    }
+}
+
+// The file a chain of links ends at, so that the link stays a link; the path itself when
+// the chain does not end.
+QString followLinks(const QString& path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+// A new file beside `target`, named after it with a dot in front so that it stays out of
+// sight, and created with the usual permissions (the user's umask applies).
+int createTemporary(const QString& target, QByteArray& name)
+{
+    const QFileInfo file(target);
+    for (int attempt = 0;; ++attempt) {
+        name = QFile::encodeName(file.absolutePath() + QStringLiteral("/.") + file.fileName() + u'.'
+                                 + QString::number(QRandomGenerator::global()->generate(), 36));
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST || attempt == 100)
+            return fd;
+    }
+}
+
+// 0 once every byte is written, else the error.
+int writeAll(int fd, const QByteArray& bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, static_cast<std::size_t>(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        done += n;
+    }
+    return 0;
+}
+
+// Makes the new name itself survive a power cut. The bytes are already on the disk, and some
+// file systems refuse to sync a folder, so a failure here changes nothing for the user.
+void syncFolder(const QString& target)
+{
+    const int fd = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                          O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 }  // namespace
@@ -75,7 +150,6 @@ TextContent readText(const QString& path)
     return {decodeText(*bytes), {}};
 }
 
-
 TextRead readTextLines(const QString& path)
 {
     TextContent content = readText(path);
@@ -104,9 +178,29 @@ TextWrite writeText(const QString& path, const QByteArray& bytes)
 {
     if (QString obstacle = writeObstacle(path); !obstacle.isEmpty())
         return {obstacle};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return {writeFailure(path, QStringLiteral("l'écriture a échoué"))};
+    const QString target = followLinks(path);
+    QByteArray temporary;
+    const int fd = createTemporary(target, temporary);
+    if (fd < 0)
+        return {writeFailure(path, causeOf(errno))};
+    const QByteArray finalName = QFile::encodeName(target);
+    struct stat old {};
+    // A file system without permissions refuses this; the file is written all the same.
+    if (::stat(finalName.constData(), &old) == 0)
+        ::fchmod(fd, old.st_mode & 07777);
+
+    int error = writeAll(fd, bytes);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    if (::close(fd) != 0 && error == 0 && errno != EINTR)
+        error = errno;
+    if (error == 0 && ::rename(temporary.constData(), finalName.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlink(temporary.constData());
+        return {writeFailure(path, causeOf(error))};
+    }
+    syncFolder(target);
     return {};
 }
 

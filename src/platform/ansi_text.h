@@ -48,11 +48,14 @@ TextRead readTextLines(const QString& path);
 // can be tried. A file without any write permission counts as read-only, even for root.
 QString writeObstacle(const QString& path);
 
-// Writes every line followed by CR LF, through a temporary file renamed over the old one:
-// on failure the old file is untouched and no partial file is left.
-TextWrite writeTextLines(const QString& path, const QStringList& lines);
-
-// The same for text already laid out: UTF-8 bytes with their CR LF line ends.
+// The one whole-file write of the program: the bytes go to a temporary file beside the
+// target, which replaces it only once every byte is on the disk (written and synced). On
+// failure the old file is untouched, no temporary file is left, and the error names the
+// file and the cause ("le disque est plein"). A link is followed: the file it names is
+// replaced. The replaced file's permissions are kept.
 TextWrite writeText(const QString& path, const QByteArray& bytes);
+
+// Writes every line followed by CR LF, through writeText.
+TextWrite writeTextLines(const QString& path, const QStringList& lines);
 
 }  // namespace tulvane::platform

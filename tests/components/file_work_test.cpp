@@ -3,6 +3,7 @@
 
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
+#include "support/petit_disque.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
 
@@ -347,10 +348,37 @@ TEST_F(Telechargement, AddressesThatAreNotWebAddressesAreRefused)
 TEST_F(Telechargement, AFolderThatCannotBeWrittenIsReportedBeforeAnyRequest)
 {
     ServeurHttp serveur(reponseHttp("200 OK", "liste"));
-    const auto resultat = fwork_.Telecharger(serveur.adresse(), q(dossier_ / "absent" / "Radios.sys"));
+    const auto cible = dossier_ / "absent" / "Radios.sys";
+    const auto resultat = fwork_.Telecharger(serveur.adresse(), q(cible));
     EXPECT_FALSE(resultat.reussi);
-    EXPECT_TRUE(resultat.message.startsWith("Impossible d'écrire le fichier"));
+    EXPECT_EQ(resultat.message.toStdString(),
+              "Impossible d'enregistrer le fichier '" + cible.string() + "' : le dossier n'existe pas.");
     EXPECT_TRUE(serveur.recu().isEmpty());
+}
+
+// The answer is held in memory until it is written: a server sending more than any station
+// list is cut off.
+TEST_F(Telechargement, AnAnswerLargerThanAnyStationListIsRefused)
+{
+    ServeurHttp serveur(reponseHttp("200 OK", QByteArray(static_cast<qsizetype>(kTailleMaxTexteRadios) + 1024, 'x')));
+    attendreEchec(fwork_.Telecharger(serveur.adresse(), q(cible_)), "trop grande");
+}
+
+TEST_F(Telechargement, AFullDiskKeepsTheOldFileAndSaysSo)
+{
+    const auto disque = dossier_ / "disque";
+    std::filesystem::create_directory(disque);
+    tulvane::test::PetitDisque petit(disque, 64 * 1024);
+    if (!petit.monte())
+        GTEST_SKIP() << petit.raison();
+    writeFile(disque / "Radios.sys", bytesOf("ancienne liste"));
+    petit.remplir();
+    ServeurHttp serveur(reponseHttp("200 OK", "nouvelle liste"));
+    const auto resultat = fwork_.Telecharger(serveur.adresse(), q(disque / "Radios.sys"));
+    EXPECT_EQ(resultat.message.toStdString(),
+              "Impossible d'enregistrer le fichier '" + (disque / "Radios.sys").string() + "' : le disque est plein.");
+    EXPECT_EQ(readFile(disque / "Radios.sys"), bytesOf("ancienne liste"));
+    EXPECT_EQ(fichiersDe(disque), (std::vector<std::string>{"Radios.sys", "remplissage"}));
 }
 
 // ---- Recycle bin
@@ -551,7 +579,25 @@ TEST_F(DecodageRadios, FailuresLeaveTheTargetAsItWas)
     EXPECT_EQ(readFile(tmp_), bytesOf("ancien"));
 
     writeFile(sys_, bon);
-    ecarter(fwork_.DecoderFichier(1, q(sys_), q(dossier_ / "absent" / "Radios.tmp"), cle_), "Impossible d'écrire");
+    ecarter(fwork_.DecoderFichier(1, q(sys_), q(dossier_ / "absent" / "Radios.tmp"), cle_),
+            "le dossier n'existe pas");
+}
+
+TEST_F(DecodageRadios, AFullDiskKeepsTheOldListAndSaysSo)
+{
+    const auto disque = dossier_ / "disque";
+    std::filesystem::create_directory(disque);
+    tulvane::test::PetitDisque petit(disque, 64 * 1024);
+    if (!petit.monte())
+        GTEST_SKIP() << petit.raison();
+    writeFile(sys_, chiffre());
+    writeFile(disque / "Radios.tmp", bytesOf("ancien"));
+    petit.remplir();
+    const auto resultat = fwork_.DecoderFichier(1, q(sys_), q(disque / "Radios.tmp"), cle_);
+    EXPECT_EQ(resultat.message.toStdString(),
+              "Impossible d'enregistrer le fichier '" + (disque / "Radios.tmp").string() + "' : le disque est plein.");
+    EXPECT_EQ(readFile(disque / "Radios.tmp"), bytesOf("ancien"));
+    EXPECT_EQ(fichiersDe(disque), (std::vector<std::string>{"Radios.tmp", "remplissage"}));
 }
 
 // A named pipe or a device in place of the stored list is refused at once.

@@ -1,6 +1,7 @@
 #include "platform/ansi_text.h"
 
 #include "support/bytes.h"
+#include "support/petit_disque.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
 
@@ -30,7 +31,7 @@ QString qpath(const std::filesystem::path& p)
 
 QStringList entriesOf(const std::filesystem::path& folder)
 {
-    return QDir(qpath(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    return QDir(qpath(folder)).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 }  // namespace
@@ -227,6 +228,33 @@ TEST(AnsiText, AWriteThatFailsMidwayKeepsTheOldFile)
     EXPECT_EQ(result.error, "Impossible d'enregistrer le fichier '" + path + "' : l'écriture a échoué.");
     EXPECT_EQ(readFile(folder / "liste.tvl4"), bytesOf("old\r\n"));
     EXPECT_EQ(entriesOf(folder.path()), QStringList{"liste.tvl4"});
+}
+
+// Small files stay in a write buffer until the end: a full disk must still be noticed there.
+TEST(AnsiText, AFullDiskKeepsTheOldFileAndSaysSo)
+{
+    TempFolder folder;
+    tulvane::test::PetitDisque disk(folder.path(), 64 * 1024);
+    if (!disk.monte())
+        GTEST_SKIP() << disk.raison();
+    const QString path = qpath(folder / "liste.tvl4");
+    writeFile(folder / "liste.tvl4", bytesOf("old\r\n"));
+    disk.remplir();
+
+    const TextWrite result = writeTextLines(path, {"new"});
+    EXPECT_EQ(result.error, "Impossible d'enregistrer le fichier '" + path + "' : le disque est plein.");
+    EXPECT_EQ(readFile(folder / "liste.tvl4"), bytesOf("old\r\n"));
+    EXPECT_EQ(entriesOf(folder.path()), (QStringList{"liste.tvl4", "remplissage"}));
+}
+
+TEST(AnsiText, ALinkKeepsPointingAtTheFileItNames)
+{
+    TempFolder folder;
+    writeFile(folder / "vraie.tvl4", bytesOf("old\r\n"));
+    std::filesystem::create_symlink("vraie.tvl4", folder / "lien.tvl4");
+    ASSERT_TRUE(writeTextLines(qpath(folder / "lien.tvl4"), {"new"}).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "lien.tvl4"));
+    EXPECT_EQ(readFile(folder / "vraie.tvl4"), bytesOf("new\r\n"));
 }
 
 // A named pipe without a writer or an endless device is refused at once, never waited on.
