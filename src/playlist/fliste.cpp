@@ -3,7 +3,8 @@
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "components/media_player.h"
-#include "metadata/id3v1.h"
+#include "metadata/genres.h"
+#include "metadata/infos_fichier.h"
 #include "metadata/mpeg.h"
 #include "platform/list_view.h"
 #include "platform/twips.h"
@@ -395,17 +396,16 @@ void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
-    std::string titre, auteur, album, annee, style, commentaire;
-    int noStyle = 0;
-    metadata::fnLireTag(cheminFichier(vfnAdresse), titre, auteur, album, annee, style, commentaire, noStyle);
-    std::string duree, secondes, kbps, canaux;
-    metadata::fnAnalyserMP3(cheminFichier(vfnAdresse), duree, secondes, kbps, canaux);
-    if (kbps.empty())
-        kbps = "128";
+    // Read once for both: a file that cannot be read gives an untagged row without a frame.
+    const metadata::InfosFichier infos =
+        metadata::lireInfosFichier(cheminFichier(vfnAdresse)).value_or(metadata::InfosFichier{});
+    const metadata::TagID3 tag = infos.tag.value_or(metadata::TagID3{});
+    const std::string style(infos.tag ? metadata::nomGenre(tag.noStyle) : "");
+    const std::string kbps = infos.trames.kbps.empty() ? "128" : infos.trames.kbps;
     const std::uint64_t avant = Liste->revision();
-    Liste->addItems({{fwork.NomFichier(), texte(auteur), texte(titre), texte(album), texte(style),
-                      texte(player::troisChiffres(std::stoll(kbps))) + " kbps", vfnAdresse, texte(duree),
-                      texte(commentaire)}});
+    Liste->addItems({{fwork.NomFichier(), texte(tag.auteur), texte(tag.titre), texte(tag.album), texte(style),
+                      texte(player::troisChiffres(std::stoll(kbps))) + " kbps", vfnAdresse, texte(infos.trames.duree),
+                      texte(tag.commentaire)}});
 
     // The marking of every row is repainted; when nothing but this append changed since the
     // last painting for the same file, only the new row can differ.
