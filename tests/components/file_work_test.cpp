@@ -367,7 +367,6 @@ TEST_F(Telechargement, AnAnswerLargerThanAnyStationListIsRefused)
 TEST_F(Telechargement, AFullDiskKeepsTheOldFileAndSaysSo)
 {
     const auto disque = dossier_ / "disque";
-    std::filesystem::create_directory(disque);
     tulvane::test::PetitDisque petit(disque, 64 * 1024);
     if (!petit.monte())
         GTEST_SKIP() << petit.raison();
@@ -586,7 +585,6 @@ TEST_F(DecodageRadios, FailuresLeaveTheTargetAsItWas)
 TEST_F(DecodageRadios, AFullDiskKeepsTheOldListAndSaysSo)
 {
     const auto disque = dossier_ / "disque";
-    std::filesystem::create_directory(disque);
     tulvane::test::PetitDisque petit(disque, 64 * 1024);
     if (!petit.monte())
         GTEST_SKIP() << petit.raison();

@@ -13,6 +13,7 @@ namespace tulvane::test {
 
 PetitDisque::PetitDisque(std::filesystem::path dossier, std::size_t octets) : dossier_(std::move(dossier))
 {
+    std::filesystem::create_directories(dossier_);
     const std::string options = "size=" + std::to_string(octets);
     if (::mount("tmpfs", dossier_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) == 0)
         monte_ = true;

@@ -5,8 +5,8 @@
 
 namespace tulvane::test {
 
-// A small tmpfs mounted over a folder for the life of the object, to make a disk full on
-// purpose. Mounting needs root (as in CI); elsewhere `monte()` is false and `raison()` says why.
+// A small tmpfs mounted over a folder (made when missing) for the life of the object, to make
+// a disk full on purpose. Mounting needs root (as in CI); elsewhere `monte()` is false and `raison()` says why.
 class PetitDisque {
 public:
     PetitDisque(std::filesystem::path dossier, std::size_t octets);
