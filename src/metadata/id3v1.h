@@ -45,7 +45,8 @@ std::string fnCompleter(std::string_view vfnTexte, std::size_t vfnLongueur, std:
 
 // Reads the tag of a file. Without a tag (or for a file of 1024 bytes or fewer) the five texts
 // and the genre name are "" and `vfnNoStyle` keeps its value. False when the file could not be
-// opened or read (a missing path, a folder); the outputs are then as without a tag.
+// opened or read (a missing path, a folder, a named pipe or a device: only regular files are
+// read); the outputs are then as without a tag.
 bool fnLireTag(const std::filesystem::path& vfnAdresse, std::string& vfnTitre, std::string& vfnAuteur,
                std::string& vfnAlbum, std::string& vfnAnnee, std::string& vfnStyle,
                std::string& vfnCommentaire, std::int32_t& vfnNoStyle);

@@ -41,7 +41,7 @@ std::string fnDebitBinaire(std::uint8_t vfnOctet, std::string_view vfnVersion, s
 void fnAnalyserEntete(std::string_view vfnEntete, bool& vfnValide, std::string& vfnKbps,
                       std::string& vfnCanaux, std::int32_t& vfnTailleTrame);
 
-// Analyses a file; a missing path or a folder gives empty outputs.
+// Analyses a file; a missing path, a folder, a named pipe or a device gives empty outputs.
 void fnAnalyserMP3(const std::filesystem::path& vfnAdresse, std::string& vfnDuree, std::string& vfnSecondes,
                    std::string& vfnKbps, std::string& vfnCanaux);
 
