@@ -3,19 +3,18 @@
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "components/media_player.h"
-#include "metadata/id3v1.h"
 #include "metadata/mpeg.h"
 #include "platform/list_view.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
 #include "player/module3.h"
-#include "player/time_text.h"
 #include "playlist/barre_outils.h"
 #include "playlist/deplacement_lignes.h"
 #include "playlist/disposition_liste.h"
 #include "playlist/icones_barre.h"
 #include "playlist/menus_liste.h"
+#include "playlist/textes_fichier.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -153,6 +152,9 @@ FListe::FListe(app::Contexte& contexte)
     });
     connect(Liste, &platform::ListView::itemsDropped, this,
             [this](int, int, int y) { Liste_OLEDragDrop(std::nullopt, platform::pixelsEnTwips(y)); });
+    connect(Liste, &platform::ListView::columnClick, this, [this](int colonne) { Liste_ColumnClick(colonne); });
+    Liste->setAfterLabelEditHandler(
+        [this](int ligne, const QString& texte, bool& annuler) { Liste_AfterLabelEdit(ligne, annuler, texte); });
 
     Timer1.setInterval(100);
     Timer2.setInterval(100);
@@ -278,6 +280,7 @@ void FListe::creerBarreRecherche()
     Combo2->setFont(policeCompacte(Combo2->font()));
     Combo2->setGeometry(twipsEnPixels(4080), twipsEnPixels(120), twipsEnPixels(1935), twipsEnPixels(315));
     Combo2->addItem("<Tous les champs>");
+    creerRecherche();
 }
 
 void FListe::creerBarreEtat()
@@ -395,17 +398,10 @@ void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
-    std::string titre, auteur, album, annee, style, commentaire;
-    int noStyle = 0;
-    metadata::fnLireTag(cheminFichier(vfnAdresse), titre, auteur, album, annee, style, commentaire, noStyle);
-    std::string duree, secondes, kbps, canaux;
-    metadata::fnAnalyserMP3(cheminFichier(vfnAdresse), duree, secondes, kbps, canaux);
-    if (kbps.empty())
-        kbps = "128";
+    const TextesFichier f = lireTextesFichier(vfnAdresse);
     const std::uint64_t avant = Liste->revision();
-    Liste->addItems({{fwork.NomFichier(), texte(auteur), texte(titre), texte(album), texte(style),
-                      texte(player::troisChiffres(std::stoll(kbps))) + " kbps", vfnAdresse, texte(duree),
-                      texte(commentaire)}});
+    Liste->addItems({{fwork.NomFichier(), f.auteur, f.titre, f.album, f.style, f.kbps, vfnAdresse, f.duree,
+                      f.commentaire}});
 
     // The marking of every row is repainted; when nothing but this append changed since the
     // last painting for the same file, only the new row can differ.
