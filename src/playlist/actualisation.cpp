@@ -32,8 +32,7 @@ void actualiserLignes(int nombreLignes, const EtapesActualisation& etapes)
         ReponseLigneAbsente derniere = Garder;
         for (std::size_t k = 0; k < gardees.size();) {
             const int ligne = gardees[k];
-            if (etapes.existe(ligne)) {
-                etapes.relire(ligne);
+            if (etapes.relire(ligne)) {
                 gardees.erase(gardees.begin() + static_cast<std::ptrdiff_t>(k));
                 continue;
             }
@@ -44,8 +43,7 @@ void actualiserLignes(int nombreLignes, const EtapesActualisation& etapes)
         }
         while (derniere == Garder && suivante <= nombre) {
             const int ligne = suivante;
-            if (etapes.existe(ligne)) {
-                etapes.relire(ligne);
+            if (etapes.relire(ligne)) {
                 ++suivante;
                 continue;
             }

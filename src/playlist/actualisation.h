@@ -10,8 +10,7 @@ namespace tulvane::playlist {
 enum class ReponseLigneAbsente { Supprimer, Garder, Arreter };
 
 struct EtapesActualisation {
-    std::function<bool(int ligne)> existe;
-    std::function<void(int ligne)> relire;
+    std::function<bool(int ligne)> relire;  // false when the row's file is missing
     std::function<ReponseLigneAbsente(int ligne)> demander;
     std::function<void(int ligne)> supprimer;  // the rows after it move up by one
 };

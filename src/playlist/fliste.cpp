@@ -398,7 +398,7 @@ void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
-    const TextesFichier f = lireTextesFichier(vfnAdresse);
+    const TextesFichier f = LecteurTextesFichier().lire(vfnAdresse);
     const std::uint64_t avant = Liste->revision();
     Liste->addItems({{fwork.NomFichier(), f.auteur, f.titre, f.album, f.style, f.kbps, vfnAdresse, f.duree,
                       f.commentaire}});

@@ -36,6 +36,7 @@ class ListView;
 namespace tulvane::playlist {
 
 struct EntreeMenu;
+class LecteurTextesFichier;
 
 // Column indexes of a play-list row: the row text, then its eight sub-items.
 enum Colonne {
@@ -218,7 +219,7 @@ private:
 
     // The list operations.
     void creerRecherche();
-    void relireLigne(int ligne);
+    bool relireLigne(int ligne, LecteurTextesFichier& lecteur);
     void repointerLignes(const QString& ancien, const QString& nouveau, const QString& nom);
     void creerEntreeFavori(int entree, const QString& nom, const QString& chemin);
 

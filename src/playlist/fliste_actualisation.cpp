@@ -1,6 +1,5 @@
 // The refresh of the play list: every row read again from its file.
 #include "app/contexte.h"
-#include "components/file_work.h"
 #include "platform/dialog_service.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
@@ -33,14 +32,10 @@ void FListe::Actualiser_Click()
     ProgressBar1->setValue(0);
     ProgressBar1->setVisible(true);
     std::optional<platform::Hourglass> sablier(std::in_place);
-    components::FileWork& fwork = ctx_.FWork1();
 
     EtapesActualisation etapes;
-    etapes.existe = [&](int ligne) {
-        fwork.DefinirFichier(cheminLigne(ligne));
-        return fwork.Existe();
-    };
-    etapes.relire = [this](int ligne) { relireLigne(ligne); };
+    LecteurTextesFichier lecteur;
+    etapes.relire = [&](int ligne) { return relireLigne(ligne, lecteur); };
     etapes.demander = [&](int ligne) {
         Liste->setSelected(ligne, true);
         sablier.reset();  // the question is answered with the ordinary pointer
@@ -66,15 +61,18 @@ void FListe::Actualiser_Click()
     ctx_.module3().fnMarquerPiste();
 }
 
-// A file that cannot be read leaves its row's texts as they were.
-void FListe::relireLigne(int ligne)
+// Opening the file tells whether it exists, as a file or a link to one. One that is there
+// but cannot be read leaves its row's texts as they were.
+bool FListe::relireLigne(int ligne, LecteurTextesFichier& lecteur)
 {
+    const TextesFichier f = lecteur.lire(cheminLigne(ligne));
+    if (f.lecture == TextesFichier::Lecture::Absent)
+        return false;
     Liste->setForeColor(ligne, kTexteFenetre);
     Liste->setBold(ligne, false);
     ProgressBar1->setValue(ligne);
-    const TextesFichier f = lireTextesFichier(cheminLigne(ligne));
-    if (!f.lisible)
-        return;
+    if (f.lecture == TextesFichier::Lecture::Illisible)
+        return true;
     Liste->setSubItem(ligne, kAuteur, f.auteur);
     Liste->setSubItem(ligne, kTitre, f.titre);
     Liste->setSubItem(ligne, kAlbum, f.album);
@@ -82,6 +80,7 @@ void FListe::relireLigne(int ligne)
     Liste->setSubItem(ligne, kCommentaires, f.commentaire);
     Liste->setSubItem(ligne, kKbps, f.kbps);
     Liste->setSubItem(ligne, kDuree, f.duree);
+    return true;
 }
 
 }  // namespace tulvane::playlist

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+#include <cstdint>
+#include <vector>
+
 namespace tulvane::playlist {
 
 // What a play-list row shows of its file, read from the file's tag and first MPEG frame.
@@ -10,12 +13,24 @@ struct TextesFichier {
     QString titre;
     QString album;
     QString style;
-    QString kbps;  // three digits at least, then " kbps"; "128 kbps" when no frame was found
+    QString kbps = "128 kbps";  // three digits at least, then " kbps"; 128 when no frame was found
     QString duree;
     QString commentaire;
-    bool lisible = true;  // false when the file could not be read: the texts are then as without tag
+    // Without a file that could be read, the texts are those of a file without tag or frame.
+    enum class Lecture { Lue, Absent, Illisible };
+    Lecture lecture = Lecture::Absent;
 };
 
-TextesFichier lireTextesFichier(const QString& chemin);
+// Reads files one after the other, each opened once (without waiting on anything that is not
+// a regular file), into one buffer kept from file to file. Absent is what is not a regular
+// file, or a link to one; Illisible a file that is there but could not be read.
+class LecteurTextesFichier {
+public:
+    LecteurTextesFichier();
+    TextesFichier lire(const QString& chemin);
+
+private:
+    std::vector<std::uint8_t> debut_;
+};
 
 }  // namespace tulvane::playlist

@@ -67,8 +67,12 @@ Deroulement notre(int n, const std::vector<bool>& existe, std::deque<ReponseLign
     std::iota(lignes.begin(), lignes.end(), 1);
     const auto id = [&lignes](int ligne) { return lignes.at(std::size_t(ligne - 1)); };
     playlist::EtapesActualisation etapes;
-    etapes.existe = [&](int ligne) { return bool(existe[std::size_t(id(ligne))]); };
-    etapes.relire = [&](int ligne) { d.lues.push_back(id(ligne)); };
+    etapes.relire = [&](int ligne) {
+        if (!existe[std::size_t(id(ligne))])
+            return false;
+        d.lues.push_back(id(ligne));
+        return true;
+    };
     etapes.demander = [&](int ligne) {
         d.questions.push_back(id(ligne));
         const ReponseLigneAbsente r = reponses.front();
@@ -111,8 +115,12 @@ TEST(OrdreActualisation, AKeptRowWhoseFileCameBackIsRead)
     std::vector<int> lignes = {1, 2, 3};
     playlist::EtapesActualisation etapes;
     const auto id = [&lignes](int ligne) { return lignes[std::size_t(ligne - 1)]; };
-    etapes.existe = [&](int ligne) { return bool(existe[std::size_t(id(ligne))]); };
-    etapes.relire = [&](int ligne) { journal.push_back("lire " + std::to_string(id(ligne))); };
+    etapes.relire = [&](int ligne) {
+        if (!existe[std::size_t(id(ligne))])
+            return false;
+        journal.push_back("lire " + std::to_string(id(ligne)));
+        return true;
+    };
     etapes.demander = [&](int ligne) {
         journal.push_back("demander " + std::to_string(id(ligne)));
         if (id(ligne) == 1)
