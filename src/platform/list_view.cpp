@@ -74,8 +74,9 @@ protected:
     {
         owner_.flushSelection();
         QTreeView::keyPressEvent(event);
+        // A key the in-place editor let through (Enter that ends the edit) is not the list's.
         const QString text = event->text();
-        if (!text.isEmpty())
+        if (!text.isEmpty() && state() != EditingState)
             emit owner_.keyPress(text.at(0).unicode());
     }
 

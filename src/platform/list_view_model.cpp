@@ -235,8 +235,12 @@ int ListViewModel::removeRowsWhere(const std::function<bool(int)>& doomed)
     beginResetModel();
     std::size_t kept = 0;
     for (std::size_t r = 0; r < rows_.size(); ++r) {
-        if (!gone[r])
-            rows_[kept++] = std::move(rows_[r]);
+        if (gone[r])
+            continue;
+        // A row moved onto itself would lose its cells.
+        if (kept != r)
+            rows_[kept] = std::move(rows_[r]);
+        ++kept;
     }
     rows_.resize(kept);
     endResetModel();

@@ -3,20 +3,18 @@
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "components/media_player.h"
-#include "metadata/genres.h"
-#include "metadata/infos_fichier.h"
 #include "metadata/mpeg.h"
 #include "platform/list_view.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
 #include "player/module3.h"
-#include "player/time_text.h"
 #include "playlist/barre_outils.h"
 #include "playlist/deplacement_lignes.h"
 #include "playlist/disposition_liste.h"
 #include "playlist/icones_barre.h"
 #include "playlist/menus_liste.h"
+#include "playlist/textes_fichier.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -154,6 +152,9 @@ FListe::FListe(app::Contexte& contexte)
     });
     connect(Liste, &platform::ListView::itemsDropped, this,
             [this](int, int, int y) { Liste_OLEDragDrop(std::nullopt, platform::pixelsEnTwips(y)); });
+    connect(Liste, &platform::ListView::columnClick, this, [this](int colonne) { Liste_ColumnClick(colonne); });
+    Liste->setAfterLabelEditHandler(
+        [this](int ligne, const QString& texte, bool& annuler) { Liste_AfterLabelEdit(ligne, annuler, texte); });
 
     Timer1.setInterval(100);
     Timer2.setInterval(100);
@@ -279,6 +280,7 @@ void FListe::creerBarreRecherche()
     Combo2->setFont(policeCompacte(Combo2->font()));
     Combo2->setGeometry(twipsEnPixels(4080), twipsEnPixels(120), twipsEnPixels(1935), twipsEnPixels(315));
     Combo2->addItem("<Tous les champs>");
+    creerRecherche();
 }
 
 void FListe::creerBarreEtat()
@@ -396,16 +398,10 @@ void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 {
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(vfnAdresse);
-    // Read once for both: a file that cannot be read gives an untagged row without a frame.
-    const metadata::InfosFichier infos =
-        metadata::lireInfosFichier(cheminFichier(vfnAdresse)).value_or(metadata::InfosFichier{});
-    const metadata::TagID3 tag = infos.tag.value_or(metadata::TagID3{});
-    const std::string style(infos.tag ? metadata::nomGenre(tag.noStyle) : "");
-    const std::string kbps = infos.trames.kbps.empty() ? "128" : infos.trames.kbps;
+    const TextesFichier f = lireTextesFichier(vfnAdresse);
     const std::uint64_t avant = Liste->revision();
-    Liste->addItems({{fwork.NomFichier(), texte(tag.auteur), texte(tag.titre), texte(tag.album), texte(style),
-                      texte(player::troisChiffres(std::stoll(kbps))) + " kbps", vfnAdresse, texte(infos.trames.duree),
-                      texte(tag.commentaire)}});
+    Liste->addItems({{fwork.NomFichier(), f.auteur, f.titre, f.album, f.style, f.kbps, vfnAdresse, f.duree,
+                      f.commentaire}});
 
     // The marking of every row is repainted; when nothing but this append changed since the
     // last painting for the same file, only the new row can differ.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/ansi_text.h"
+#include "playlist/favoris.h"
+
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
@@ -10,12 +13,16 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
+#include <vector>
 
 class QAction;
+class QCheckBox;
 class QComboBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QPushButton;
 class QStatusBar;
 class QToolBar;
 
@@ -136,6 +143,48 @@ public:
     void Live_Update_Click();
     void Support_Click();
 
+    // Marks, random marking, selection and sorting.
+    void Marquer_tout_Click(int Index);
+    void Inverser_Click();
+    void cocher_aléatoirement_Click();
+    void choixFréquence_Click(int Index);
+    void marquer_selec_Click(int Index);
+    void Sélectionner_tout_Click();
+    void ordre_tri_Click(int Index);
+    void Liste_ColumnClick(int colonne);
+
+    // Search bar.
+    std::array<QLabel*, 2> Label1{};
+    QComboBox* Combo1;  // the query, with the queries of the run as its list
+    QPushButton* Command1;
+    QCheckBox* Check1;  // the search also sets the marks
+    void Combo1_KeyPress(int KeyAscii);
+    void Combo1_LostFocus();
+    void Command1_Click();
+
+    // Refresh of the play list.
+    void Actualiser_Click();
+
+    // Removing rows: duplicates, selected rows, recycle bin.
+    void suppr_doublons_Click();
+    void Supprimer_Click();
+    void Supprimer_source_Click();
+
+    // Renaming a file in place (the edit of row `ligne`) and re-pointing a row.
+    void Renommer_fichier_Click();
+    void Liste_AfterLabelEdit(int ligne, bool& Cancel, const QString& NewString);
+    void modifier_source_Click();
+
+    // CSV export.
+    void Exporter_Click();
+
+    // Favourites menu. The manager saves its rows with fnEnregistrerFavoris, which rebuilds
+    // the menu entries 1 to n from them; the returned failure is for the manager to show.
+    void fnChargerFavoris();
+    void liste_favoris_Click(int Index);
+    void fnDechargerListe();
+    platform::TextWrite fnEnregistrerFavoris(std::span<const Favori> favoris);
+
     // What the player commands read of the list.
     int nombreLignes() const;
     QString cheminLigne(int ligne) const;
@@ -163,8 +212,15 @@ private:
     void deplacerSelection(double y);
     void peindreLigne(int ligne, bool courante);
     void ecrireLignes(const QString& chemin, bool seulementSelection);
-    void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes);
+    void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes,
+                                 const QString& titreSucces = "Procédure effectuée");
     void lancerOuSignaler(const QString& cible, int styleFenetre);
+
+    // The list operations.
+    void creerRecherche();
+    bool relireLigne(int ligne);
+    void repointerLignes(const QString& ancien, const QString& nouveau, const QString& nom);
+    void creerEntreeFavori(int entree, const QString& nom, const QString& chemin);
 
     app::Contexte& ctx_;
     QWidget* zone_;  // the client area below the menu bar, laid out by Form_Resize
@@ -179,6 +235,8 @@ private:
         std::uint64_t revision = ~std::uint64_t{0};
     };
     Marquage marquage_;
+
+    std::vector<QAction*> entreesFavoris_;  // the favourites' menu entries, from entry 1
 };
 
 }  // namespace tulvane::playlist

@@ -83,6 +83,16 @@ void FListe::brancherCommandes()
         {"a_propos", &FListe::A_propos_Click},
         {"cacher", &FListe::Cacher_Click},
         {"voir_lecteur", &FListe::voir_lecteur_Click},
+        {"Inverser", &FListe::Inverser_Click},
+        {"cocher_aléatoirement", &FListe::cocher_aléatoirement_Click},
+        {"Sélectionner_tout", &FListe::Sélectionner_tout_Click},
+        {"Actualiser", &FListe::Actualiser_Click},
+        {"suppr_doublons", &FListe::suppr_doublons_Click},
+        {"Supprimer", &FListe::Supprimer_Click},
+        {"Supprimer_source", &FListe::Supprimer_source_Click},
+        {"Renommer_fichier", &FListe::Renommer_fichier_Click},
+        {"modifier_source", &FListe::modifier_source_Click},
+        {"Exporter", &FListe::Exporter_Click},
     };
     for (const auto& [nom, gestionnaire] : simples)
         commandes_.insert(QString::fromUtf8(nom), [this, g = gestionnaire] { (this->*g)(); });
@@ -90,6 +100,13 @@ void FListe::brancherCommandes()
         commandes_.insert(QString("vModeLect%1").arg(i), [this, i] { vModeLect_Click(i); });
     for (int i = 0; i < 3; ++i)
         commandes_.insert(QString("choix_affichage%1").arg(i), [this, i] { choix_affichage_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        commandes_.insert(QString("Marquer_tout%1").arg(i), [this, i] { Marquer_tout_Click(i); });
+    for (int i = 0; i < 4; ++i)
+        commandes_.insert(QString::fromUtf8("choixFréquence%1").arg(i), [this, i] { choixFréquence_Click(i); });
+    commandes_.insert("marquer_selec0", [this] { marquer_selec_Click(0); });
+    for (int i = 0; i < 9; ++i)
+        commandes_.insert(QString("ordre_tri%1").arg(i), [this, i] { ordre_tri_Click(i); });
 }
 
 // A command with a handler, or a whole menu, which Timer2 may enable.

@@ -47,6 +47,7 @@ void FListe::Form_Load()
     Combo2->setCurrentIndex(0);
     vFrequence = 3;
     chargerColonnes();
+    fnChargerFavoris();
 }
 
 // A file that is missing or not made of valid positions leaves the columns in index order.

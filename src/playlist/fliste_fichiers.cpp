@@ -17,7 +17,6 @@ namespace tulvane::playlist {
 namespace {
 
 const QString kFiltre = "Play-List Tulvane (*.tvl4)|*.tvl4";
-const QString kTitreSucces = "Procédure effectuée";
 
 }  // namespace
 
@@ -88,11 +87,12 @@ void FListe::ecrireLignes(const QString& chemin, bool seulementSelection)
 
 // Written whole through a temporary file: a failure leaves the old file as it was and the
 // user is told, never told it worked.
-void FListe::ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes)
+void FListe::ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes,
+                                     const QString& titreSucces)
 {
     const platform::TextWrite resultat = platform::writeText(chemin, contenu);
     if (resultat.ok())
-        ctx_.dialogues().messageBox(succes, kTitreSucces, platform::MessageIcon::Information,
+        ctx_.dialogues().messageBox(succes, titreSucces, platform::MessageIcon::Information,
                                     platform::MessageButtons::Ok);
     else
         ctx_.dialogues().messageBox(resultat.error, "Annulation de procédure", platform::MessageIcon::Critical,

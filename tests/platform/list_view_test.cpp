@@ -600,6 +600,16 @@ TEST_F(ListViewEditTest, EscapeEndsTheEditWithoutAsking)
     EXPECT_EQ(list.text(1), "a.mp3");
 }
 
+TEST_F(ListViewEditTest, TheKeyThatEndsAnEditIsNotAKeyOfTheList)
+{
+    std::vector<int> keys;
+    QObject::connect(&list, &ListView::keyPress, [&keys](int key) { keys.push_back(key); });
+    list.setSelected(1, true);
+    editSelectedTo("x.mp3");
+    EXPECT_TRUE(keys.empty());
+    EXPECT_EQ(list.text(1), "x.mp3");
+}
+
 TEST_F(ListViewEditTest, NoEditorOpensWithoutASelectedItem)
 {
     list.startLabelEdit();
@@ -654,6 +664,16 @@ TEST_F(ListViewTest, RemovingItemsKeepsTheOthersFlags)
     EXPECT_EQ(list.count(), 0);
     EXPECT_EQ(list.selectedItem(), 0);
     EXPECT_TRUE(viewSelection().empty());
+}
+
+// The rows before the first removed one stay where they are, with every cell.
+TEST_F(ListViewTest, RemovingLaterRowsKeepsTheFirstOnesWhole)
+{
+    addRows({"a", "b", "c"});
+    list.setSubItem(1, 2, "sous-élément");
+    EXPECT_EQ(list.removeIf([](int item) { return item == 3; }), 1);
+    EXPECT_EQ(texts(), (std::vector<QString>{"a", "b"}));
+    EXPECT_EQ(list.subItem(1, 2), "sous-élément");
 }
 
 TEST_F(ListViewTest, BoldColourAndCheckReachTheModelForTheItemTextOnly)

@@ -3,7 +3,7 @@
 #include "player/finterface.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
-#include "support/bytes.h"
+#include "support/media.h"
 
 #include <QAction>
 #include <QFile>
@@ -17,29 +17,6 @@ using platform::MessageIcon;
 using test::ScriptedDialogs;
 
 namespace {
-
-// A 128 kbit/s joint-stereo MP3 start (a frame and the next sync 417 bytes later), padded
-// to `taille` bytes, with an ID3v1 tag at the end.
-test::Bytes mp3Tague(std::size_t taille, const std::string& auteur, const std::string& titre)
-{
-    test::Bytes octets = test::filled(taille);
-    test::put(octets, 0, test::bytes({0xFF, 0xFB, 0x90, 0x64}));
-    test::put(octets, 417, test::bytes({0xFF, 0xFB, 0x90, 0x64}));
-    test::Bytes tag = test::bytesOf("TAG");
-    auto champ = [&tag](const std::string& texte, std::size_t largeur) {
-        test::Bytes c = test::bytesOf(texte);
-        c.resize(largeur, ' ');
-        tag.insert(tag.end(), c.begin(), c.end());
-    };
-    champ(titre, 30);
-    champ(auteur, 30);
-    champ("Album", 30);
-    champ("1999", 4);
-    champ("Un commentaire", 30);
-    tag.push_back(17);  // Rock
-    test::put(octets, taille - 128, tag);
-    return octets;
-}
 
 class FListeTest : public testing::Test {
 protected:
@@ -84,7 +61,7 @@ TEST_F(FListeTest, AFileWithoutTagOrFrameGetsEmptyCellsAnd128Kbps)
 TEST_F(FListeTest, ATaggedMp3FillsEveryColumn)
 {
     const auto chemin = t.dossier() / "chanson.mp3";
-    test::writeFile(chemin, mp3Tague(4000, "Artiste", "Titre"));
+    test::writeFile(chemin, test::mp3Tague(4000, "Artiste", "Titre"));
     liste.fnAjouterFichierLite(QString::fromStdString(chemin.string()));
     EXPECT_EQ(vue.text(1), "chanson.mp3");
     EXPECT_EQ(vue.subItem(1, 1), "Artiste");
@@ -123,7 +100,7 @@ TEST_F(FListeTest, TheSamePathTwiceGivesTwoRowsBothPaintedCurrent)
 TEST_F(FListeTest, CurrentRowDetailsGoToThePlayerWindow)
 {
     const auto chemin = t.dossier() / "chanson.mp3";
-    test::writeFile(chemin, mp3Tague(4000, "", "Titre seul"));
+    test::writeFile(chemin, test::mp3Tague(4000, "", "Titre seul"));
     liste.fnAjouterFichierLite(QString::fromStdString(chemin.string()));
     vue.setSubItem(1, 3, "Album");
     vue.setSubItem(1, 4, "R&B");

@@ -1,0 +1,88 @@
+// The favourites menu, built from "Favoris.dat".
+#include "app/contexte.h"
+#include "components/file_work.h"
+#include "platform/dialog_service.h"
+#include "playlist/fliste.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace tulvane::playlist {
+
+namespace {
+
+const QString kFichierFavoris = "Favoris.dat";
+
+QString nomEntree(int entree)
+{
+    return QString("liste_favoris%1").arg(entree);
+}
+
+}  // namespace
+
+// A missing or unreadable file gives the menu without favourites.
+void FListe::fnChargerFavoris()
+{
+    const platform::TextContent contenu = platform::readText(ctx_.cheminProgramme(kFichierFavoris));
+    const LectureFavoris lecture = contenu.ok() ? lireFavoris(contenu.text.toStdString()) : LectureFavoris{};
+    fnDechargerListe();
+    for (const FavoriLu& f : lecture.favoris)
+        creerEntreeFavori(f.entree, QString::fromStdString(f.favori.nom), QString::fromStdString(f.favori.chemin));
+    menu(nomEntree(0))->setVisible(lecture.paires == 0);
+}
+
+void FListe::creerEntreeFavori(int entree, const QString& nom, const QString& chemin)
+{
+    QAction* action = menu("Playlist")->menu()->addAction(nom);
+    action->setData(chemin);
+    connect(action, &QAction::triggered, this, [this, entree] { liste_favoris_Click(entree); });
+    menus_.insert(nomEntree(entree), action);
+    entreesFavoris_.push_back(action);
+}
+
+// Every entry goes, however many there are.
+void FListe::fnDechargerListe()
+{
+    for (QAction* action : entreesFavoris_) {
+        menus_.remove(menus_.key(action));
+        delete action;
+    }
+    entreesFavoris_.clear();
+}
+
+void FListe::liste_favoris_Click(int Index)
+{
+    const QAction* entree = menu(nomEntree(Index));
+    if (!entree || Index == 0)
+        return;
+    platform::DialogService& dialogues = ctx_.dialogues();
+    const QString legende = entree->text();
+    if (dialogues.messageBox("Souhaitez-vous ouvrir la liste : " + legende + " ?", "Attention",
+                             platform::MessageIcon::Question, platform::MessageButtons::YesNo)
+        != platform::MessageAnswer::Yes)
+        return;
+    const QString chemin = entree->data().toString();
+    components::FileWork& fwork = ctx_.FWork1();
+    fwork.DefinirFichier(chemin);
+    if (fwork.Existe())
+        fnChargerListe(chemin);
+    else
+        dialogues.messageBox("La liste '" + legende + "' que vous tentez d'ouvrir n'existe pas !",
+                             "Erreur d'ouverture", platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+}
+
+// The file is written whole, so a failure leaves the old one as it was; the menu follows the
+// favourites either way, entry k for the k-th, an empty name included.
+platform::TextWrite FListe::fnEnregistrerFavoris(std::span<const Favori> favoris)
+{
+    fnDechargerListe();
+    const platform::TextWrite resultat =
+        platform::writeText(ctx_.cheminProgramme(kFichierFavoris), QByteArray::fromStdString(ecrireFavoris(favoris)));
+    int n = 0;
+    for (const Favori& f : favoris)
+        creerEntreeFavori(++n, QString::fromStdString(f.nom), QString::fromStdString(f.chemin));
+    menu(nomEntree(0))->setVisible(n == 0);
+    return resultat;
+}
+
+}  // namespace tulvane::playlist
