@@ -1,8 +1,8 @@
 #include "components/cdio_cd_device.h"
+#include "support/image_cd.h"
 #include "support/temp_folder.h"
 
 #include <QAudioDevice>
-#include <QDir>
 #include <QFile>
 #include <QMediaDevices>
 #include <QProcess>
@@ -11,8 +11,6 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cmath>
-#include <numbers>
 
 using namespace tulvane;
 using components::CdioCdDevice;
@@ -26,24 +24,6 @@ namespace {
 
 // Three tracks of distinct tones, their lengths in sectors (75 a second): 3 s, 4 s, 1 s.
 constexpr int kSecteurs[] = {225, 300, 75};
-constexpr double kFrequences[] = {440.0, 660.0, 880.0};
-
-// Little-endian 16-bit stereo at 44.1 kHz; the right channel at half the left's level, so
-// that swapped channels or bytes show.
-QByteArray ton(double frequence, int secteurs)
-{
-    const int echantillons = secteurs * kOctetsParSecteur / 4;
-    QByteArray pcm(echantillons * 4, Qt::Uninitialized);
-    for (int i = 0; i < echantillons; ++i) {
-        const auto gauche = static_cast<qint16>(std::lround(12000 * std::sin(2 * std::numbers::pi * frequence * i / 44100)));
-        const auto droite = static_cast<qint16>(gauche / 2);
-        for (const auto& [decalage, valeur] : {std::pair{0, gauche}, std::pair{2, droite}}) {
-            pcm[i * 4 + decalage] = static_cast<char>(valeur & 0xFF);
-            pcm[i * 4 + decalage + 1] = static_cast<char>((valeur >> 8) & 0xFF);
-        }
-    }
-    return pcm;
-}
 
 void ecrire(const QString& chemin, const QByteArray& octets)
 {
@@ -52,34 +32,18 @@ void ecrire(const QString& chemin, const QByteArray& octets)
     ASSERT_EQ(fichier.write(octets), octets.size());
 }
 
-// A disc image of the three tracks: "disque.bin" of raw sectors and "disque.cue".
+QByteArray octets(const test::Bytes& b)
+{
+    return {reinterpret_cast<const char*>(b.data()), static_cast<qsizetype>(b.size())};
+}
+
 class ImageCd : public testing::Test {
 protected:
-    ImageCd()
-    {
-        QByteArray bin;
-        QByteArray cue = "FILE \"disque.bin\" BINARY\r\n";
-        int debut = 0;
-        for (int i = 0; i < 3; ++i) {
-            pistes.push_back(ton(kFrequences[i], kSecteurs[i]));
-            bin += pistes.back();
-            cue += QString("  TRACK %1 AUDIO\r\n    INDEX 01 %2:%3:%4\r\n")
-                       .arg(i + 1, 2, 10, QChar('0'))
-                       .arg(debut / 75 / 60, 2, 10, QChar('0'))
-                       .arg(debut / 75 % 60, 2, 10, QChar('0'))
-                       .arg(debut % 75, 2, 10, QChar('0'))
-                       .toLatin1();
-            debut += kSecteurs[i];
-        }
-        ecrire(chemin("disque.bin"), bin);
-        ecrire(cue_, cue);
-    }
-
-    QString chemin(const char* nom) const { return QDir(QString::fromStdString(dossier.path().string())).filePath(nom); }
+    QString chemin(const char* nom) const { return QString::fromStdString((dossier / nom).string()); }
 
     test::TempFolder dossier;
-    QString cue_ = chemin("disque.cue");
-    std::vector<QByteArray> pistes;
+    test::ImageCd image = test::ecrireImageCd(dossier.path(), {{440, kSecteurs[0]}, {660, kSecteurs[1]}, {880, kSecteurs[2]}});
+    QString cue_ = QString::fromStdString(image.cue.string());
     std::chrono::milliseconds maintenant{100000};
     CdioCdDevice cd{cue_, [this] { return maintenant; }};
 };
@@ -95,11 +59,12 @@ TEST_F(ImageCd, TheTableOfContentsAndTheAudioReadBackAreThoseWritten)
         EXPECT_EQ(piste.premierSecteur, debut) << i;
         EXPECT_EQ(piste.secteurs, kSecteurs[i]) << i;
         EXPECT_TRUE(piste.audio);
-        EXPECT_EQ(disque->lireAudio(debut, kSecteurs[i]), pistes[i]) << "track " << i + 1;
+        EXPECT_EQ(disque->lireAudio(debut, kSecteurs[i]), octets(image.pistes[i])) << "track " << i + 1;
         debut += kSecteurs[i];
     }
     // A read across two tracks, and one past the end of the disc.
-    EXPECT_EQ(disque->lireAudio(220, 10), pistes[0].right(5 * kOctetsParSecteur) + pistes[1].left(5 * kOctetsParSecteur));
+    EXPECT_EQ(disque->lireAudio(220, 10),
+              octets(image.pistes[0]).right(5 * kOctetsParSecteur) + octets(image.pistes[1]).left(5 * kOctetsParSecteur));
     EXPECT_TRUE(disque->lireAudio(600, 1).isEmpty());
 }
 
