@@ -222,25 +222,27 @@ void CdioCdDevice::surveiller()
 {
     if (!ouvert_)
         return;
-    if (image()) {
-        if (!disque_ && !porteOuverte_)
-            chargerDisque();
-        return;
+    bool present = !porteOuverte_;  // an image is in while its door is closed
+    if (!image()) {
+        // The kernel's own view of the drive answers at once, where a read of the table of
+        // contents would wait for an empty or spinning drive.
+        const int etat = descripteurLecteur_ < 0 ? CDS_NO_INFO
+                                                 : ::ioctl(descripteurLecteur_, CDROM_DRIVE_STATUS, CDSL_CURRENT);
+        porteOuverte_ = etat == CDS_TRAY_OPEN;
+        present = etat == CDS_DISC_OK;
+        if (!present) {
+            lacherDisque();
+            disqueIlisible_ = false;
+        }
     }
-    // The kernel's own view of the drive answers at once, where a read of the table of
-    // contents would wait for an empty or spinning drive.
-    const int etat = descripteurLecteur_ < 0 ? CDS_NO_INFO
-                                             : ::ioctl(descripteurLecteur_, CDROM_DRIVE_STATUS, CDSL_CURRENT);
-    porteOuverte_ = etat == CDS_TRAY_OPEN;
-    if (etat != CDS_DISC_OK)
-        lacherDisque();
-    else if (!disque_)
+    if (present && !disque_ && !disqueIlisible_)
         chargerDisque();
 }
 
 void CdioCdDevice::chargerDisque()
 {
     disque_ = DisqueCd::ouvrir(source_);
+    disqueIlisible_ = !disque_;
     secteur_ = disque_ ? disque_->pistes().front().premierSecteur : 0;
     dernierPrev_.reset();
 }
@@ -415,6 +417,7 @@ void CdioCdDevice::OpenDoor()
 {
     lacherDisque();
     porteOuverte_ = true;
+    disqueIlisible_ = false;
     if (image())
         return;
     // The kernel refuses to eject a drive that another descriptor holds open.

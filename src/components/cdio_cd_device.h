@@ -29,7 +29,8 @@ struct PisteCd {
     bool audio;
 };
 
-// A disc opened through libcdio: a drive with a disc in it, or a disc image (".cue").
+// A disc opened through libcdio: a drive with a disc in it, or a disc image (".cue", whose
+// raw sectors libcdio reads from the ".bin" of the same name beside it).
 class DisqueCd {
 public:
     // Null when the source cannot be opened or holds no readable table of contents.
@@ -102,6 +103,9 @@ private:
     Horloge horloge_;
     bool ouvert_ = false;
     bool porteOuverte_ = false;
+    // A disc is in that could not be read: it is tried again only once the door has moved,
+    // not at every update.
+    bool disqueIlisible_ = false;
     std::unique_ptr<DisqueCd> disque_;
     int secteur_ = 0;  // the position while the disc does not play
     std::unique_ptr<FluxAudio> flux_;

@@ -71,8 +71,11 @@ TEST_F(ImageCd, TheTableOfContentsAndTheAudioReadBackAreThoseWritten)
 TEST_F(ImageCd, SourcesThatHoldNoDiscOpenNothing)
 {
     ecrire(chemin("vide.cue"), "");
-    ecrire(chemin("orphelin.cue"), "FILE \"absent.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
+    ecrire(chemin("orphelin.cue"), "FILE \"orphelin.bin\" BINARY\r\n  TRACK 01 AUDIO\r\n    INDEX 01 00:00:00\r\n");
     ecrire(chemin("charabia.cue"), QByteArray("\xff\xfe\x00garbage\r\nTRACK ZZ\r\n", 22));
+    // The empty and the garbled ones have their sectors beside them.
+    for (const char* bin : {"vide.bin", "charabia.bin"})
+        ASSERT_TRUE(QFile::copy(chemin("disque.bin"), chemin(bin)));
     for (const char* nom : {"absent.cue", "vide.cue", "orphelin.cue", "charabia.cue"})
         EXPECT_EQ(DisqueCd::ouvrir(chemin(nom)), nullptr) << nom;
 
@@ -83,6 +86,17 @@ TEST_F(ImageCd, SourcesThatHoldNoDiscOpenNothing)
     EXPECT_EQ(sansDisque.Mode(), CdMode::NoMedia);
     EXPECT_EQ(sansDisque.Tracks(), 0);
     EXPECT_EQ(sansDisque.Position(), 0u);
+
+    // A disc that could not be read is not read again at every update, only once the door
+    // has moved.
+    ASSERT_TRUE(QFile::copy(chemin("disque.bin"), chemin("orphelin.bin")));
+    sansDisque.setUpdateInterval(5);
+    QTest::qWait(50);
+    EXPECT_EQ(sansDisque.Mode(), CdMode::NoMedia);
+    sansDisque.OpenDoor();
+    sansDisque.CloseDoor();
+    EXPECT_EQ(sansDisque.Mode(), CdMode::Stopped);
+    EXPECT_EQ(sansDisque.Tracks(), 1);
 }
 
 TEST_F(ImageCd, OpenGivesTrackOneAndNextAndPrevMoveByTheirRules)
