@@ -1,5 +1,6 @@
 #include "app/services_reels.h"
 
+#include "components/cdio_cd_device.h"
 #include "components/no_cd_device.h"
 #include "components/qt_file_work.h"
 #include "components/qt_media_player.h"
@@ -15,7 +16,12 @@ Services servicesReels(const QString& dossierProgramme)
     services.reglages = std::make_unique<components::QtSettingsStore>();
     services.fwork = std::make_unique<components::QtFileWork>(*services.reglages);
     services.dialogues = std::make_unique<platform::QtDialogService>();
-    services.cd = std::make_unique<components::NoCdDevice>();
+    // A drive with no disc in it is the libcdio device's to watch: the panel asks for a disc
+    // until one comes. A machine without a drive has nothing to watch.
+    if (const QString lecteur = components::CdioCdDevice::lecteurParDefaut(); !lecteur.isEmpty())
+        services.cd = std::make_unique<components::CdioCdDevice>(lecteur);
+    else
+        services.cd = std::make_unique<components::NoCdDevice>();
     services.dossierProgramme = dossierProgramme;
     return services;
 }

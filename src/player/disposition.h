@@ -64,4 +64,18 @@ constexpr Zone kSilence{2025, 4170, 345, 360};  // BTNcmd (5)
 // Label13 inside Picture2.
 constexpr Zone kLabel13{1080, 1380, 2340, 210};
 
+// CD mode: the CD panel Picture3 stands on the display (kAffichage); its controls are placed
+// from its top left. The covers hide the position bar with its skips and the volume track.
+constexpr Zone kLabel14{120, 120, 3000, 285};
+constexpr Zone kImage6{180, 660, 1650, 1650};
+constexpr Zone kLabel15{2010, 780, 1500, 210};
+constexpr Zone kLabel16{2010, 1020, 1500, 285};
+constexpr Zone kLabel17{2010, 1500, 1500, 210};
+constexpr Zone kLabel18{2010, 1740, 1500, 285};
+constexpr Zone kLabel20{2010, 900, 2250, 630};
+constexpr Zone kLabel19{180, 2640, 1650, 210};
+constexpr Zone kLabel22{2010, 2640, 1650, 210};
+constexpr Zone kImgCache{300, 3840, 4455, 195};
+constexpr Zone kImgCache2{2640, 4185, 975, 270};
+
 }  // namespace tulvane::player::disposition

@@ -10,6 +10,7 @@
 #include "platform/list_view.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
+#include "player/etiquettes.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
 #include "player/habillage.h"
@@ -39,26 +40,6 @@ constexpr int kNiveauMax = 20;
 int arrondi(double valeur)
 {
     return static_cast<int>(std::nearbyint(valeur));
-}
-
-QFont arial(int pixels, bool gras = false)
-{
-    QFont police(QStringList{"Arial", "Liberation Sans"});
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
-void donnerLaPlace(QLabel& label)
-{
-    label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
-}
-
-void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
-{
-    QPalette palette = controle.palette();
-    palette.setColor(role, couleur);
-    controle.setPalette(palette);
 }
 
 }  // namespace
@@ -91,20 +72,6 @@ void FInterface::creerControles()
     Picture1->MouseUp = [this](auto b, auto s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
     Picture1->accepterDepots([this](const QMimeData& donnees) { Picture1_OLEDragDrop(donnees); });
 
-    // Labels take their own presses: only the bare skin moves the window. A caption wider
-    // than its place in this font is given the room, not cut.
-    const auto etiquette = [](QWidget* parent, const QString& texte, const Zone& place) {
-        auto* label = new QLabel(texte, parent);
-        label->setGeometry(place.enPixels());
-        label->setAttribute(Qt::WA_NoMousePropagation);
-        donnerLaPlace(*label);
-        return label;
-    };
-    const auto enGras = [](QLabel* label) {
-        label->setFont(arial(16, true));
-        donnerLaPlace(*label);
-        return label;
-    };
     Label2 = enGras(etiquette(Picture1, "", kLabel2));
     etiquette(Picture1, "Temps écoulé", kLabel7);
     Label4 = enGras(etiquette(Picture1, "00:00", kLabel4));
@@ -140,7 +107,7 @@ void FInterface::creerControles()
     BTN1 = clic(zoneClic(kBTN1, "Accès à la Play-List"), &FInterface::BTN1_Click);
     BTN1->hide();
     BTN9 = zoneClic(kBTN9, "Radio On-line");
-    BTN7 = zoneClic(kBTN7, "Lecteur CD Audio");
+    BTN7 = clic(zoneClic(kBTN7, "Lecteur CD Audio"), &FInterface::BTN7_Click);
     BTN6 = clic(zoneClic(kBTN6, "Contrôleur de volumes"), &FInterface::BTN6_Click);
     BTN8 = clic(zoneClic(kBTN8, "A propos de ce lecteur"), &FInterface::BTN8_Click);
     BTN3 = clic(zoneClic(kBTN3, "Cacher le lecteur"), &FInterface::BTN3_Click);
@@ -192,6 +159,8 @@ void FInterface::creerControles()
     Picture2->setAttribute(Qt::WA_NoMousePropagation);
     Label13 = etiquette(Picture2, "Aucun fichier dans la Play-List...", kLabel13);
     Picture2->hide();
+
+    creerPanneauCD();
 }
 
 // ---- Start ----
@@ -218,13 +187,6 @@ void FInterface::fnFormerFenetre()
     for (const QRect& rangee : fnCreerRegion(Picture1->picture().toImage()))
         region.addRun(rangee.y(), rangee.left(), rangee.left() + rangee.width());
     platform::applyWindowRegion(*this, region.region());
-}
-
-void FInterface::fnInitCD()
-{
-    components::CdDevice& cd = ctx_.cd();
-    cd.Open();
-    cd.setUpdateInterval(100);
 }
 
 // The end of the start-up, until the tray takes it over: the play-list button appears and
@@ -344,12 +306,18 @@ void FInterface::BTN3_Click()
 
 void FInterface::BTN4_Click()
 {
-    ctx_.module3().fnPrecedente();
+    if (ctx_.vModeCD)
+        ctx_.cd().Prev();
+    else
+        ctx_.module3().fnPrecedente();
 }
 
 void FInterface::BTN5_Click()
 {
-    ctx_.module3().fnSuivante();
+    if (ctx_.vModeCD)
+        ctx_.cd().Next();
+    else
+        ctx_.module3().fnSuivante();
 }
 
 void FInterface::BTN6_Click()
@@ -401,6 +369,10 @@ void FInterface::BTN13_DblClick()
 
 void FInterface::BTNcmd_Click(int Index)
 {
+    if (ctx_.vModeCD) {
+        BTNcmd_ClickCD(Index);
+        return;
+    }
     Module3& m3 = ctx_.module3();
     switch (Index) {
     case 0:

@@ -101,13 +101,38 @@ public:
     void afficherSilence(bool muet);
     bool silenceAffiche() const { return silenceAffiche_; }
 
+    // ---- CD mode: the CD panel over the display, its fields kept by the CD device's status
+    // updates, the door commands, and the covers over the controls CD mode does not use.
+    ControleImage* Picture3;
+    QLabel* Label14;  // "Lecteur CD Audio"
+    QLabel* Label15;  // "Piste no. :"
+    QLabel* Label16;  // track field: current track / track count
+    QLabel* Label17;  // "Temps :"
+    QLabel* Label18;  // time field: minutes and seconds into the track
+    QLabel* Label19;  // "Ejecter le CD"
+    QLabel* Label20;  // the request for a disc
+    QLabel* Label22;  // "Fermer le CD"
+    ControleImage* Image6;
+    ControleImage* ImgCache;   // over the position bar and its skips
+    ControleImage* ImgCache2;  // over the volume track
+    QTimer Timer2;             // the disc or no-disc display, while CD mode is on
+
+    void MMControl1_StatusUpdate();
+    void Timer2_Timer();
+    void BTN7_Click();
+    void Label19_Click();
+    void Label22_Click();
+
 protected:
     bool event(QEvent* event) override;
 
 private:
     void creerControles();
+    void creerPanneauCD();
     void fnFormerFenetre();
     void fnInitCD();
+    // The transport buttons while CD mode is on.
+    void BTNcmd_ClickCD(int Index);
     void finirDemarrage();
 
     app::Contexte& ctx_;

@@ -2,6 +2,7 @@
 
 #include "player/disposition.h"
 
+#include <QConicalGradient>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -251,11 +252,10 @@ void corps(QPainter& p, const QPainterPath& forme, const QRectF& contour)
     p.strokePath(interieur, QPen(QBrush(vertical(contour, QColor(255, 255, 255, 95), QColor(255, 255, 255, 12))), 1));
 }
 
-void affichage(QPainter& p)
+// The glass of the display: a blue gradient with scan lines, clipped to its rounded shape
+// (the painter stays clipped for what comes over it).
+void ecranDeVerre(QPainter& p, const QRectF& ecran)
 {
-    const QRectF ecran = zone(kAffichage);
-    creux(p, ecran.adjusted(-3, -3, 3, 3), 8, QColor(7, 8, 12));
-
     QPainterPath chemin;
     chemin.addRoundedRect(ecran, 5, 5);
     QLinearGradient fond(ecran.topLeft(), ecran.bottomLeft());
@@ -263,13 +263,26 @@ void affichage(QPainter& p)
     fond.setColorAt(0.45, QColor(9, 23, 58));
     fond.setColorAt(1, QColor(5, 13, 36));
     p.fillPath(chemin, fond);
-
-    p.save();
     p.setClipPath(chemin);
     for (qreal y = ecran.top() + 1; y < ecran.bottom(); y += 2) {
         p.setPen(QColor(0, 0, 0, 26));
         p.drawLine(QPointF(ecran.left(), y + 0.5), QPointF(ecran.right(), y + 0.5));
     }
+}
+
+void reflet(QPainter& p, const QRectF& ecran)
+{
+    QRectF verre(ecran.left() + 1, ecran.top() + 1, ecran.width() - 2, 60);
+    p.fillRect(verre, vertical(verre, QColor(255, 255, 255, 24), QColor(255, 255, 255, 0)));
+}
+
+void affichage(QPainter& p)
+{
+    const QRectF ecran = zone(kAffichage);
+    creux(p, ecran.adjusted(-3, -3, 3, 3), 8, QColor(7, 8, 12));
+
+    p.save();
+    ecranDeVerre(p, ecran);
     // A faint trace of sound across the lower part, away from the text.
     QPainterPath trace;
     for (qreal x = ecran.left() + 10; x <= ecran.right() - 10; x += 1) {
@@ -291,8 +304,7 @@ void affichage(QPainter& p)
     for (const qreal y : {65.5, 127.5, 204.5})
         p.drawLine(QPointF(ecran.left() + 8, y), QPointF(ecran.right() - 8, y));
 
-    QRectF verre(ecran.left() + 1, ecran.top() + 1, ecran.width() - 2, 60);
-    p.fillRect(verre, vertical(verre, QColor(255, 255, 255, 24), QColor(255, 255, 255, 0)));
+    reflet(p, ecran);
     p.restore();
 }
 
@@ -614,6 +626,70 @@ QPixmap imageBoutonVolume()
     p.setPen(QPen(QColor(60, 68, 82), 1));
     for (const qreal y : {6.5, 8.5, 10.5})
         p.drawLine(QPointF(2.5, y), QPointF(7.5, y));
+    return image;
+}
+
+QPixmap imagePanneauCD()
+{
+    const QSize taille = kAffichage.enPixels().size();
+    QPixmap image = toile(taille.width(), taille.height());
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF ecran(QPointF(0, 0), QSizeF(taille));
+    ecranDeVerre(p, ecran);
+    // A rule under the title and one over the door commands.
+    p.setPen(QPen(QColor(90, 160, 255, 60), 1));
+    for (const qreal y : {33.5, 169.5})
+        p.drawLine(QPointF(8, y), QPointF(ecran.right() - 8, y));
+    reflet(p, ecran);
+    return image;
+}
+
+QPixmap imageDisque()
+{
+    QPixmap image = toile(110, 110);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF c(55, 55);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawEllipse(c + QPointF(1.5, 2), 52, 52);
+    // The pressed side: silver with the colours a light leaves on it.
+    QConicalGradient irise(c, 30);
+    const std::pair<qreal, QColor> teintes[] = {
+        {0.0, QColor(214, 222, 236)},  {0.12, QColor(170, 210, 255)}, {0.25, QColor(236, 238, 244)},
+        {0.38, QColor(255, 214, 170)}, {0.5, QColor(206, 214, 230)},  {0.62, QColor(178, 236, 214)},
+        {0.75, QColor(238, 240, 246)}, {0.88, QColor(220, 190, 255)}, {1.0, QColor(214, 222, 236)}};
+    for (const auto& [position, couleur] : teintes)
+        irise.setColorAt(position, couleur);
+    QPainterPath disque;
+    disque.addEllipse(c, 52, 52);
+    disque.addEllipse(c, 7, 7);
+    p.fillPath(disque, irise);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 60), 0.6));
+    for (qreal r = 22; r < 50; r += 3.5)
+        p.drawEllipse(c, r, r);
+    p.setPen(QPen(QColor(60, 70, 90), 1));
+    p.drawEllipse(c, 52, 52);
+    // The clear hub round the hole.
+    QPainterPath moyeu;
+    moyeu.addEllipse(c, 19, 19);
+    moyeu.addEllipse(c, 7, 7);
+    p.fillPath(moyeu, QColor(245, 248, 255, 150));
+    p.setPen(QPen(QColor(80, 90, 110, 160), 0.8));
+    p.drawEllipse(c, 19, 19);
+    p.drawEllipse(c, 7, 7);
+    return image;
+}
+
+QPixmap imageCache(const QSize& taille)
+{
+    QPixmap image = toile(taille.width(), taille.height());
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(QPointF(0, 0), QSizeF(taille)).adjusted(0.5, 0.5, -0.5, -0.5);
+    creux(p, r, std::min(r.height() / 2, 6.0), QColor(10, 12, 17));
     return image;
 }
 

@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QPixmap>
 #include <QRgb>
+#include <QSize>
 
 // The program's pictures, drawn by code: the player window's skin, the splash, the state
 // icons, the mute button, the position cursor, the volume knob and the buttons' pointer.
@@ -27,6 +28,12 @@ QPixmap imageSilence(bool muet);
 
 QPixmap imageCurseurPosition();  // 23 x 11 pixels
 QPixmap imageBoutonVolume();     // 10 x 18 pixels
+
+// The CD panel's background, the size of the display; the disc beside its fields
+// (110 x 110 pixels); and a blank plate that covers a control the mode does not use.
+QPixmap imagePanneauCD();
+QPixmap imageDisque();
+QPixmap imageCache(const QSize& taille);
 
 // The pointer over the click areas: a hand whose fingertip is the hot spot.
 QCursor pointeurBouton();
