@@ -5,6 +5,7 @@
 #include "components/qt_media_player.h"
 #include "components/settings_store.h"
 #include "platform/qt_dialog_service.h"
+#include "platform/tray_icon.h"
 
 namespace tulvane::app {
 
@@ -16,6 +17,7 @@ Services servicesReels(const QString& dossierProgramme)
     services.fwork = std::make_unique<components::QtFileWork>(*services.reglages);
     services.dialogues = std::make_unique<platform::QtDialogService>();
     services.cd = std::make_unique<components::NoCdDevice>();
+    services.zoneNotificationDisponible = platform::TrayIcon::isAvailable;
     services.dossierProgramme = dossierProgramme;
     return services;
 }

@@ -12,13 +12,14 @@
 #include "player/controle_image.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
+#include "player/fsys.h"
 #include "player/habillage.h"
 #include "player/module3.h"
 #include "player/parametres_registre.h"
+#include "player/radios.h"
 #include "player/region_visible.h"
 #include "playlist/fliste.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
@@ -139,7 +140,7 @@ void FInterface::creerControles()
     };
     BTN1 = clic(zoneClic(kBTN1, "Accès à la Play-List"), &FInterface::BTN1_Click);
     BTN1->hide();
-    BTN9 = zoneClic(kBTN9, "Radio On-line");
+    BTN9 = clic(zoneClic(kBTN9, "Radio On-line"), &FInterface::BTN9_Click);
     BTN7 = zoneClic(kBTN7, "Lecteur CD Audio");
     BTN6 = clic(zoneClic(kBTN6, "Contrôleur de volumes"), &FInterface::BTN6_Click);
     BTN8 = clic(zoneClic(kBTN8, "A propos de ce lecteur"), &FInterface::BTN8_Click);
@@ -192,6 +193,8 @@ void FInterface::creerControles()
     Picture2->setAttribute(Qt::WA_NoMousePropagation);
     Label13 = etiquette(Picture2, "Aucun fichier dans la Play-List...", kLabel13);
     Picture2->hide();
+
+    creerPanneauRadio();
 }
 
 // ---- Start ----
@@ -209,7 +212,8 @@ void FInterface::Form_Load()
     if (const QScreen* ecran = screen())
         move(ecran->availableGeometry().center() - rect().center());
     fnInitCD();
-    finirDemarrage();
+    // The station table's first use loads the tray form, whose timers finish the start.
+    fnChargerRadios(ctx_);
 }
 
 void FInterface::fnFormerFenetre()
@@ -227,11 +231,8 @@ void FInterface::fnInitCD()
     cd.setUpdateInterval(100);
 }
 
-// The end of the start-up, until the tray takes it over: the play-list button appears and
-// the window shows.
-void FInterface::finirDemarrage()
+void FInterface::afficher()
 {
-    BTN1->show();
     show();
     raise();
     activateWindow();
@@ -370,9 +371,11 @@ void FInterface::BTN11_Click()
         return;
     fnSauverParametres(ctx_);
     hide();
+    // The icon goes first, then the process: the radio stream ends with it.
+    ctx_.fSYS().Timer5.start();
     ctx_.module3().fnArret();
     ctx_.cd().Stop();
-    QCoreApplication::quit();
+    ctx_.fSYS().Timer1.start();
 }
 
 void FInterface::BTN12_Click()
@@ -401,6 +404,10 @@ void FInterface::BTN13_DblClick()
 
 void FInterface::BTNcmd_Click(int Index)
 {
+    if (Index == 0 && ctx_.vModeRadio) {
+        Combo1_DblClick();  // play tunes the highlighted station
+        return;
+    }
     Module3& m3 = ctx_.module3();
     switch (Index) {
     case 0:

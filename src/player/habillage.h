@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QRgb>
@@ -27,6 +28,12 @@ QPixmap imageSilence(bool muet);
 
 QPixmap imageCurseurPosition();  // 23 x 11 pixels
 QPixmap imageBoutonVolume();     // 10 x 18 pixels
+
+// Laid over the position bar and its skip buttons in radio mode (kImgCache3's size).
+QPixmap imageCacheRadio();
+
+// The program's icon in the notification area (32 x 32 pixels).
+QIcon iconeZoneNotification();
 
 // The pointer over the click areas: a hand whose fingertip is the hot spot.
 QCursor pointeurBouton();

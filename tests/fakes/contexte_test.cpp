@@ -31,6 +31,7 @@ ContexteDeTest::ContexteDeTest()
     dialogues_ = dialogues.get();
     services.dialogues = std::move(dialogues);
     services.cd = std::make_unique<FakeCdDevice>();
+    services.zoneNotificationDisponible = [this] { return zoneNotification_; };
     services.dossierProgramme = QString::fromStdString(dossier_.path().string());
     services.dossierVerrou = services.dossierProgramme;
     contexte_ = std::make_unique<app::Contexte>(std::move(services));

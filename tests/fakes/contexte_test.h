@@ -27,6 +27,8 @@ public:
     FakeMediaPlayer& piste2();  // the radio player
     MemorySettingsStore& reglages() { return *reglages_; }
     const TempFolder& dossier() const { return dossier_; }
+    // Whether the desktop is said to show a notification area; not at first, as offscreen.
+    void setZoneNotification(bool disponible) { zoneNotification_ = disponible; }
 
     // A file of the given size (bytes of zeros) in the temporary folder; returns its path.
     QString fichier(const QString& nom, std::size_t taille = 2000);
@@ -37,6 +39,7 @@ private:
     MemorySettingsStore* reglages_ = nullptr;
     FakeMediaPlayer* lecteurs_[2] = {nullptr, nullptr};
     int lecteursCrees_ = 0;
+    bool zoneNotification_ = false;
     std::unique_ptr<app::Contexte> contexte_;
 };
 
