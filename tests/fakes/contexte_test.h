@@ -15,10 +15,17 @@ namespace tulvane::test {
 
 // A whole program context over fakes: scripted dialogs, fake players whose clock the test
 // advances, settings in memory, the real file-utility component, and a temporary program
-// folder that also holds the test's media files.
+// folder that also holds the test's media files. A test that needs them takes the real
+// media players or the real settings store instead.
 class ContexteDeTest {
 public:
+    struct Reels {
+        bool lecteurs = false;  // Qt Multimedia players: piste() and piste2() are then not there
+        bool reglages = false;  // QSettings where QSettings::setPath points: reglages() is then not there
+    };
+
     ContexteDeTest();
+    explicit ContexteDeTest(Reels reels);
     ~ContexteDeTest();
 
     app::Contexte& ctx() { return *contexte_; }
