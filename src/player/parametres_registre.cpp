@@ -116,9 +116,11 @@ void fnLireParametres(app::Contexte& contexte)
         liste.toujour_premier_plan_Click();
 
     const double pose = std::floor(nombreDuTexte(lire("ListePose")).value_or(0));
-    fwork.DefinirFichier(contexte.vAdresseListe);
+    // A copy: the load empties the variable before it takes the path again.
+    const QString adresse = contexte.vAdresseListe;
+    fwork.DefinirFichier(adresse);
     if (fwork.Existe()) {
-        liste.fnChargerListe(contexte.vAdresseListe);
+        liste.fnChargerListe(adresse);
         // A row outside the reopened list gives row 1; a list without rows selects none.
         if (const int lignes = liste.nombreLignes(); lignes > 0) {
             const int ligne = pose >= 1 && pose <= lignes ? static_cast<int>(pose) : 1;
