@@ -28,6 +28,9 @@ const char* const kStylePanneau = R"(
     QLabel#Label24 { font-size: 16px; font-weight: bold; }
     QListWidget { background: #05103a; border: 1px solid #3c64b4; }
     QListWidget::item:selected { background: #1e78d2; color: white; }
+    QRadioButton::indicator { width: 9px; height: 9px; border-radius: 6px; border: 2px solid #3c64b4;
+                              background: #05103a; }
+    QRadioButton::indicator:checked { background: #8fd4ff; border-color: #1e78d2; }
 )";
 
 }  // namespace
