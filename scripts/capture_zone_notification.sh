@@ -4,53 +4,18 @@
 # the screen with the menu open. Checks that the icon docks and that the menu opens.
 # Usage: scripts/capture_zone_notification.sh [output.png] (docs/zone_notification.png by default);
 # TULVANE_PROGRAMME names another build of the program.
-set -euo pipefail
-
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-programme="${TULVANE_PROGRAMME:-$racine/build/default/bin/tulvane}"
+source "$(dirname "${BASH_SOURCE[0]}")/programme_prive.sh"
 sortie="${1:-$racine/docs/zone_notification.png}"
-[ -x "$programme" ] || { echo "Programme absent : $programme (construire d'abord)"; exit 1; }
-for outil in trayer xdotool xwininfo import convert Xvfb; do
-    command -v "$outil" >/dev/null || { echo "Outil absent : $outil (voir scripts/packages.txt)"; exit 1; }
-done
+outils_requis trayer xdotool xwininfo import Xvfb
 
-travail="$(mktemp -d)"
-pids=()
-finir() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap finir EXIT
-echec() { echo "ÉCHEC : $*"; exit 1; }
-attendre() {  # seconds, command...: true once the command succeeds
-    local fin=$(( $(date +%s%N) + $1 * 1000000000 ))
-    shift
-    while [ "$(date +%s%N)" -lt "$fin" ]; do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-
-export XDG_RUNTIME_DIR="$travail/runtime" XDG_CONFIG_HOME="$travail/config" TULVANE_DOSSIER="$travail/dossier"
-export QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$TULVANE_DOSSIER"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset DBUS_SESSION_BUS_ADDRESS  # the icon goes to the X11 tray host, not to a desktop bus
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$travail/ecran" >/dev/null 2>&1 &
-pids+=($!)
-attendre 5 test -s "$travail/ecran" || echec "Xvfb n'a pas démarré"
-export DISPLAY=":$(cat "$travail/ecran")"
-
-trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true \
-    --transparent true --alpha 0 --tint 0x1c2833 >/dev/null 2>&1 &
-pids+=($!)
+demarrer_xvfb 800x600
+lancer trayer trayer --edge bottom --align right --widthtype request --height 32 --SetDockType true \
+    --transparent true --alpha 0 --tint 0x1c2833
 # The notification area is there once trayer owns its selection.
 zone_prete() { xwininfo -root -children | grep -q '"panel"'; }
 attendre 5 zone_prete || echec "trayer n'a pas démarré"
 
-"$programme" >"$travail/journal" 2>&1 &
-pids+=($!)
+lancer programme "$programme"
 lecteur_visible() { xwininfo -root -children | grep -q ' 329x317+'; }
 attendre 20 lecteur_visible || echec "la fenêtre du lecteur n'est pas apparue"
 

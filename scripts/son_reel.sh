@@ -7,45 +7,16 @@
 #   3. an 880 Hz station from a web server on 127.0.0.1, through the radio player.
 # Every process it starts is ended on exit. Usage: scripts/son_reel.sh;
 # TULVANE_PROGRAMME names another build of the program, TULVANE_CHIFFRER its station-list tool.
-set -euo pipefail
-
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-programme="${TULVANE_PROGRAMME:-$racine/build/default/bin/tulvane}"
+source "$(dirname "${BASH_SOURCE[0]}")/programme_prive.sh"
 chiffrer="${TULVANE_CHIFFRER:-$(dirname "$programme")/../tools/chiffrer_radios}"
-[ -x "$programme" ] || { echo "Programme absent : $programme (construire d'abord)"; exit 1; }
 [ -x "$chiffrer" ] || { echo "Outil absent : $chiffrer (construire d'abord)"; exit 1; }
-for outil in pulseaudio parecord pactl sox xdotool gst-launch-1.0 python3 Xvfb xwininfo; do
-    command -v "$outil" >/dev/null || { echo "Outil absent : $outil (voir scripts/packages.txt)"; exit 1; }
-done
+outils_requis pulseaudio parecord pactl sox xdotool gst-launch-1.0 python3 Xvfb xwininfo
 
-travail="$(mktemp -d)"
-pids=()
-finir() {
-    local pid
-    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-    for pid in "${pids[@]}"; do wait "$pid" 2>/dev/null || true; done
-    rm -rf "$travail"
-}
-trap finir EXIT
-echec() {
-    echo "ÉCHEC : $*"
-    for journal in "$travail"/*.log; do [ -s "$journal" ] && { echo "--- $(basename "$journal")"; tail -n 20 "$journal"; }; done
-    exit 1
-}
-attendre() {  # seconds, command...: true once the command succeeds
-    local fin=$(( $(date +%s%N) + $1 * 1000000000 ))
-    shift
-    while [ "$(date +%s%N)" -lt "$fin" ]; do "$@" && return 0; sleep 0.1; done
-    return 1
-}
-
-# Everything private to this run: runtime, settings, program folder, sound server.
-export XDG_RUNTIME_DIR="$travail/runtime" XDG_CONFIG_HOME="$travail/config" TULVANE_DOSSIER="$travail/dossier"
+# The sound server of this run only.
 export HOME="$travail/home" PULSE_RUNTIME_PATH="$travail/runtime/pulse" PULSE_STATE_PATH="$travail/etat"
-export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native" QT_QPA_PLATFORM=xcb
-mkdir -p "$XDG_RUNTIME_DIR" "$PULSE_RUNTIME_PATH" "$PULSE_STATE_PATH" "$XDG_CONFIG_HOME" "$TULVANE_DOSSIER" "$HOME" "$travail/media"
-chmod 700 "$XDG_RUNTIME_DIR" "$PULSE_RUNTIME_PATH"
-unset DBUS_SESSION_BUS_ADDRESS
+export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
+mkdir -p "$PULSE_RUNTIME_PATH" "$PULSE_STATE_PATH" "$HOME" "$travail/media"
+chmod 700 "$PULSE_RUNTIME_PATH"
 
 cat >"$travail/serveur.pa" <<EOF
 load-module module-null-sink sink_name=nul rate=44100 channels=2
@@ -53,15 +24,11 @@ load-module module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_P
 set-default-sink nul
 EOF
 # --system=false keeps a per-user server also for root, which PulseAudio only warns about.
-pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 --use-pid-file=false --disable-shm=yes \
-    -F "$travail/serveur.pa" >"$travail/pulseaudio.log" 2>&1 &
-pids+=($!)
+lancer pulseaudio pulseaudio -n --daemonize=no --system=false --exit-idle-time=-1 --use-pid-file=false \
+    --disable-shm=yes -F "$travail/serveur.pa"
 attendre 10 pactl info >/dev/null 2>&1 || echec "le serveur PulseAudio privé n'a pas démarré"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$travail/ecran" >"$travail/xvfb.log" 2>&1 &
-pids+=($!)
-attendre 5 test -s "$travail/ecran" || echec "Xvfb n'a pas démarré"
-export DISPLAY=":$(cat "$travail/ecran")"
+demarrer_xvfb 1024x768
 
 # The media: a 440 Hz tone for the play list, an 880 Hz station in MP3 on a local web server.
 sox -n -r 44100 -c 2 -b 16 "$travail/media/la 440.wav" synth 60 sine 440 gain -6
@@ -91,8 +58,7 @@ ton="$travail/media/la 440.wav"
 printf '[General]\nListeAdresse=%s\nListePose=1\nRadio=0\n' "$travail/media/essai.tvl4" \
     >"$XDG_CONFIG_HOME/Tulvane Adv 4.2.conf"
 
-"$programme" >"$travail/programme.log" 2>&1 &
-pids+=($!)
+lancer programme "$programme"
 fenetre() {  # the geometry "+X+Y" of the viewable player window
     xwininfo -root -children | awk '/ 329x317\+/ { print $1 }' | while read -r id; do
         if xwininfo -id "$id" | grep -q IsViewable; then
@@ -109,16 +75,23 @@ cliquer() {  # x and y in pixels of the player window; a third argument 2 for a 
     sleep 0.3
 }
 
-# Records the sink for 2 seconds; prints the rough frequency and the RMS amplitude.
-mesurer() {
+# Records the sink for 3 seconds and measures the last 2.5, past what the player was still
+# changing when the recording began. Prints the rough frequency, the RMS amplitude, and the
+# share of that amplitude within 10 % of the frequency given: a dropout of the sink under
+# load spoils the rough frequency more than the share.
+mesurer() {  # expected frequency
     rm -f "$travail/enregistrement.raw"
-    timeout 2 parecord --raw --device=nul.monitor --latency-msec=20 --format=s16le --rate=44100 --channels=2 \
+    timeout 3 parecord --raw --device=nul.monitor --latency-msec=20 --format=s16le --rate=44100 --channels=2 \
         "$travail/enregistrement.raw" 2>>"$travail/parecord.log" || true
-    sox -t raw -r 44100 -e signed -b 16 -c 2 "$travail/enregistrement.raw" -n remix 1 stat 2>&1 |
-        awk '/Rough +frequency/ { f = $3 } /RMS +amplitude/ { r = $3 } END { print f, r }'
+    local enregistrement=(-t raw -r 44100 -e signed -b 16 -c 2 "$travail/enregistrement.raw" -n remix 1 trim 0.5)
+    local tout bande
+    tout="$(sox "${enregistrement[@]}" stat 2>&1 | awk '/Rough +frequency/ { f = $3 } /RMS +amplitude/ { r = $3 } END { print f, r }')"
+    bande="$(sox "${enregistrement[@]}" sinc -t 20 "$(( $1 * 9 / 10 ))-$(( $1 * 11 / 10 ))" stat 2>&1 | awk '/RMS +amplitude/ { print $3 }')"
+    awk -v t="$tout" -v b="$bande" 'BEGIN { split(t, v, " "); printf "%s %s %.3f\n", v[1], v[2], (v[2] > 0 ? b / v[2] : 0) }'
 }
-verifier_frequence() {  # measured, expected, what
-    awk -v f="$1" -v a="$2" 'BEGIN { exit !(f > a * 0.9 && f < a * 1.1) }' || echec "$3 : fréquence $1 Hz au lieu de $2 Hz"
+verifier_frequence() {  # rough frequency, share in the band, expected, what
+    awk -v f="$1" -v part="$2" -v a="$3" 'BEGIN { exit !(part > 0.9 && f > a * 0.8 && f < a * 1.2) }' \
+        || echec "$4 : fréquence $1 Hz, part de $3 Hz $2"
 }
 verifier_niveau() {  # measured RMS, minimum, what
     awk -v r="$1" -v m="$2" 'BEGIN { exit !(r >= m) }' || echec "$3 : niveau $1 sous $2"
@@ -134,14 +107,14 @@ station=(80 72)       # the first entry of the station list, on the radio panel
 cliquer "${volume_haut[@]}"
 cliquer "${lecture[@]}"
 sleep 1
-read -r frequence niveau_fort <<<"$(mesurer)"
-echo "Fichier, volume 20/20 : ${frequence} Hz, niveau RMS ${niveau_fort}"
-verifier_frequence "$frequence" 440 "le fichier"
+read -r frequence niveau_fort part <<<"$(mesurer 440)"
+echo "Fichier, volume 20/20 : ${frequence} Hz (part à 440 Hz ${part}), niveau RMS ${niveau_fort}"
+verifier_frequence "$frequence" "$part" 440 "le fichier"
 verifier_niveau "$niveau_fort" 0.05 "le fichier à plein volume"
 
 cliquer "${volume_bas[@]}"
 sleep 0.5
-read -r frequence niveau_faible <<<"$(mesurer)"
+read -r frequence niveau_faible part <<<"$(mesurer 440)"
 echo "Fichier, volume 0/20 : niveau RMS ${niveau_faible}"
 awk -v fort="$niveau_fort" -v faible="$niveau_faible" 'BEGIN { exit !(faible < fort / 10) }' \
     || echec "le curseur de volume n'a pas baissé le niveau ($niveau_fort puis $niveau_faible)"
@@ -152,8 +125,8 @@ cliquer "${volume_haut[@]}"
 cliquer "${radio[@]}"
 cliquer "${station[@]}" 2
 sleep 3
-read -r frequence niveau <<<"$(mesurer)"
-echo "Radio, volume 20/20 : ${frequence} Hz, niveau RMS ${niveau}"
-verifier_frequence "$frequence" 880 "la radio"
+read -r frequence niveau part <<<"$(mesurer 880)"
+echo "Radio, volume 20/20 : ${frequence} Hz (part à 880 Hz ${part}), niveau RMS ${niveau}"
+verifier_frequence "$frequence" "$part" 880 "la radio"
 verifier_niveau "$niveau" 0.05 "la radio"
 echo "Son réel vérifié : fichier, curseur de volume et radio"
