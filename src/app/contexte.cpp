@@ -9,6 +9,7 @@
 #include "player/finterface.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
+#include "player/fsys.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
 
@@ -59,6 +60,13 @@ player::FInterface& Contexte::fInterface()
     if (!fInterface_)
         fInterface_ = std::make_unique<player::FInterface>(*this);
     return *fInterface_;
+}
+
+player::FSYS& Contexte::fSYS()
+{
+    if (!fSYS_)
+        fSYS_ = std::make_unique<player::FSYS>(*this);
+    return *fSYS_;
 }
 
 playlist::FListe& Contexte::fListe()

@@ -25,6 +25,7 @@ namespace tulvane::player {
 class FInterface;
 class FPiste;
 class FStart;
+class FSYS;
 class Module3;
 }
 
@@ -45,6 +46,8 @@ struct Services {
     std::unique_ptr<components::CdDevice> cd;
     QString dossierProgramme;  // where "Colonnes.dat", "Favoris.dat" and "Radios.sys" live
     QString dossierVerrou;     // where the running instance leaves its lock; "" for the user's runtime folder
+    // Whether the desktop shows icons in a notification area.
+    std::function<bool()> zoneNotificationDisponible;
 };
 
 // Everything that lives as long as the process: the services, the variables the modules
@@ -68,6 +71,11 @@ public:
     playlist::FListe& fListe();
     player::FInterface& fInterface();
     player::Module3& module3();
+    player::FSYS& fSYS();
+
+    // A hidden player window comes back only through the tray icon: without a notification
+    // area it is minimised instead.
+    bool zoneNotificationDisponible() const { return services_.zoneNotificationDisponible(); }
 
     // The splash, loaded (its load shown) on first use after each unload.
     player::FStart& fStart();
@@ -94,6 +102,7 @@ private:
     std::unique_ptr<player::FPiste> fPiste_;
     std::unique_ptr<player::FInterface> fInterface_;
     std::unique_ptr<playlist::FListe> fListe_;
+    std::unique_ptr<player::FSYS> fSYS_;
     std::unique_ptr<platform::SingleInstance> instance_;
     std::unique_ptr<player::FStart> fStart_;
     // An unloaded splash may still be inside the handler that unloaded it: it goes at the

@@ -6,6 +6,7 @@
 #include "components/qt_media_player.h"
 #include "components/settings_store.h"
 #include "platform/qt_dialog_service.h"
+#include "platform/tray_icon.h"
 
 namespace tulvane::app {
 
@@ -22,6 +23,7 @@ Services servicesReels(const QString& dossierProgramme)
         services.cd = std::make_unique<components::CdioCdDevice>(lecteur);
     else
         services.cd = std::make_unique<components::NoCdDevice>();
+    services.zoneNotificationDisponible = platform::TrayIcon::isAvailable;
     services.dossierProgramme = dossierProgramme;
     return services;
 }

@@ -44,6 +44,11 @@ void TrayIcon::setToolTip(const QString& tip)
     icon_->setToolTip(tip);
 }
 
+QString TrayIcon::toolTip() const
+{
+    return icon_->toolTip();
+}
+
 void TrayIcon::onMessage(std::function<void(TrayMessage)> handler)
 {
     handler_ = std::move(handler);

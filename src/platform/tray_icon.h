@@ -29,6 +29,7 @@ public:
 
     void setIcon(const QIcon& icon);
     void setToolTip(const QString& tip);
+    QString toolTip() const;
     void onMessage(std::function<void(TrayMessage)> handler);
 
     void add();

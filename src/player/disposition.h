@@ -78,4 +78,13 @@ constexpr Zone kLabel22{2010, 2640, 1650, 210};
 constexpr Zone kImgCache{300, 3840, 4455, 195};
 constexpr Zone kImgCache2{2640, 4185, 975, 270};
 
+// The radio panel Picture4 covers the display; its controls stand in it. ImgCache3 covers the
+// position bar and its skip buttons, which do nothing in radio mode.
+constexpr Zone kLabel24{240, 120, 3915, 285};
+constexpr Zone kCombo1{240, 480, 3915, 1710};
+constexpr Zone kOption1Canal1{240, 2280, 1200, 255};
+constexpr Zone kOption1Canal2{1560, 2280, 1200, 255};
+constexpr Zone kLabel23{240, 2655, 3915, 210};
+constexpr Zone kImgCache3{300, 3840, 4455, 195};
+
 }  // namespace tulvane::player::disposition

@@ -13,13 +13,14 @@
 #include "player/etiquettes.h"
 #include "player/fpiste.h"
 #include "player/fstart.h"
+#include "player/fsys.h"
 #include "player/habillage.h"
 #include "player/module3.h"
 #include "player/parametres_registre.h"
+#include "player/radios.h"
 #include "player/region_visible.h"
 #include "playlist/fliste.h"
 
-#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
@@ -106,7 +107,7 @@ void FInterface::creerControles()
     };
     BTN1 = clic(zoneClic(kBTN1, "Accès à la Play-List"), &FInterface::BTN1_Click);
     BTN1->hide();
-    BTN9 = zoneClic(kBTN9, "Radio On-line");
+    BTN9 = clic(zoneClic(kBTN9, "Radio On-line"), &FInterface::BTN9_Click);
     BTN7 = clic(zoneClic(kBTN7, "Lecteur CD Audio"), &FInterface::BTN7_Click);
     BTN6 = clic(zoneClic(kBTN6, "Contrôleur de volumes"), &FInterface::BTN6_Click);
     BTN8 = clic(zoneClic(kBTN8, "A propos de ce lecteur"), &FInterface::BTN8_Click);
@@ -161,6 +162,7 @@ void FInterface::creerControles()
     Picture2->hide();
 
     creerPanneauCD();
+    creerPanneauRadio();
 }
 
 // ---- Start ----
@@ -178,7 +180,8 @@ void FInterface::Form_Load()
     if (const QScreen* ecran = screen())
         move(ecran->availableGeometry().center() - rect().center());
     fnInitCD();
-    finirDemarrage();
+    // The station table's first use loads the tray form, whose timers finish the start.
+    fnChargerRadios(ctx_);
 }
 
 void FInterface::fnFormerFenetre()
@@ -189,11 +192,8 @@ void FInterface::fnFormerFenetre()
     platform::applyWindowRegion(*this, region.region());
 }
 
-// The end of the start-up, until the tray takes it over: the play-list button appears and
-// the window shows.
-void FInterface::finirDemarrage()
+void FInterface::afficher()
 {
-    BTN1->show();
     show();
     raise();
     activateWindow();
@@ -338,9 +338,11 @@ void FInterface::BTN11_Click()
         return;
     fnSauverParametres(ctx_);
     hide();
+    // The icon goes first, then the process: the radio stream ends with it.
+    ctx_.fSYS().Timer5.start();
     ctx_.module3().fnArret();
     ctx_.cd().Stop();
-    QCoreApplication::quit();
+    ctx_.fSYS().Timer1.start();
 }
 
 void FInterface::BTN12_Click()
@@ -371,6 +373,10 @@ void FInterface::BTNcmd_Click(int Index)
 {
     if (ctx_.vModeCD) {
         BTNcmd_ClickCD(Index);
+        return;
+    }
+    if (Index == 0 && ctx_.vModeRadio) {
+        Combo1_DblClick();  // play tunes the highlighted station
         return;
     }
     Module3& m3 = ctx_.module3();

@@ -8,7 +8,9 @@
 #include <optional>
 
 class QLabel;
+class QListWidget;
 class QMimeData;
+class QRadioButton;
 
 namespace tulvane::app {
 class Contexte;
@@ -69,6 +71,8 @@ public:
     void Form_Load();
     // The window became active: the splash or the About box goes.
     void Form_Activate();
+    // Shows the window, modeless, and makes it the active one.
+    void afficher();
 
     void Timer1_Timer();
 
@@ -123,6 +127,19 @@ public:
     void Label19_Click();
     void Label22_Click();
 
+    // Web radio (finterface_radio.cpp): the radio panel over the display, the radio button,
+    // tuning and the status timer.
+    QWidget* Picture4;
+    QListWidget* Combo1;                     // the station names, in the station table's order
+    std::array<QRadioButton*, 2> Option1{};  // "Canal 1", "Canal 2": the address a tuning takes
+    QLabel* Label23;                         // the status line
+    QLabel* Label24;                         // the panel's title
+    ControleImage* ImgCache3;                // over the position bar while radio mode is on
+    QTimer Timer3;                           // the radio status, while radio mode is on
+    void BTN9_Click();
+    void Combo1_DblClick();
+    void Timer3_Timer();
+
 protected:
     bool event(QEvent* event) override;
 
@@ -133,7 +150,7 @@ private:
     void fnInitCD();
     // The transport buttons while CD mode is on.
     void BTNcmd_ClickCD(int Index);
-    void finirDemarrage();
+    void creerPanneauRadio();  // finterface_radio.cpp
 
     app::Contexte& ctx_;
     // The state icons (stopped, paused, playing) and the mute pictures (sound on, muted).

@@ -190,23 +190,31 @@ void glyphePisteVoisine(QPainter& p, const QRectF& r, bool suivante)
     }
 }
 
-void logo(QPainter& p)
+// The blue disc with its sound wave, drawn for a disc of radius 8.5 around (0, 0).
+void embleme(QPainter& p)
 {
-    const QPointF centre(29.5, 16.5);
-    QRadialGradient g(centre + QPointF(-2.5, -3), 10);
+    QRadialGradient g(QPointF(-2.5, -3), 10);
     g.setColorAt(0, QColor(140, 225, 255));
     g.setColorAt(0.6, QColor(30, 135, 225));
     g.setColorAt(1, QColor(12, 60, 140));
     p.setPen(QPen(kContour, 1));
     p.setBrush(g);
-    p.drawEllipse(centre, 8.5, 8.5);
+    p.drawEllipse(QPointF(0, 0), 8.5, 8.5);
     QPainterPath onde;
-    onde.moveTo(centre + QPointF(-5, 0));
+    onde.moveTo(QPointF(-5, 0));
     for (qreal x = -5; x <= 5.01; x += 0.5)
-        onde.lineTo(centre + QPointF(x, -2.6 * std::sin(x * 0.95)));
+        onde.lineTo(QPointF(x, -2.6 * std::sin(x * 0.95)));
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(255, 255, 255, 235), 1.5, Qt::SolidLine, Qt::RoundCap));
     p.drawPath(onde);
+}
+
+void logo(QPainter& p)
+{
+    p.save();
+    p.translate(29.5, 16.5);
+    embleme(p);
+    p.restore();
 
     QPainterPath texte;
     texte.addText(QPointF(42, 22), police(15, true, true), "Tulvane");
@@ -719,6 +727,31 @@ QCursor pointeurBouton()
         p.drawLine(QPointF(x, 13.5), QPointF(x, 17));
     p.end();
     return QCursor(image, 10, 1);
+}
+
+QPixmap imageCacheRadio()
+{
+    const QRect place = kImgCache3.enPixels();
+    QPixmap image = toile(place.width(), place.height());
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    creux(p, QRectF(0.5, 0.5, place.width() - 1, place.height() - 1), 5, QColor(6, 8, 13));
+    p.setFont(police(9, true));
+    p.setPen(QColor(120, 210, 255));
+    p.drawText(QRectF(0, 0, place.width(), place.height()), Qt::AlignCenter, "RADIO ON-LINE");
+    return image;
+}
+
+QIcon iconeZoneNotification()
+{
+    QPixmap image = toile(32, 32);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(16, 16);
+    p.scale(15.0 / 8.5, 15.0 / 8.5);
+    embleme(p);
+    p.end();
+    return QIcon(image);
 }
 
 }  // namespace tulvane::player

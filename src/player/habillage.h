@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QRgb>
@@ -34,6 +35,12 @@ QPixmap imageBoutonVolume();     // 10 x 18 pixels
 QPixmap imagePanneauCD();
 QPixmap imageDisque();
 QPixmap imageCache(const QSize& taille);
+
+// Laid over the position bar and its skip buttons in radio mode (kImgCache3's size).
+QPixmap imageCacheRadio();
+
+// The program's icon in the notification area (32 x 32 pixels).
+QIcon iconeZoneNotification();
 
 // The pointer over the click areas: a hand whose fingertip is the hot spot.
 QCursor pointeurBouton();

@@ -151,7 +151,11 @@ void FListe::A_propos_Click()
 void FListe::Cacher_Click()
 {
     hide();
-    ctx_.fInterface().hide();
+    player::FInterface& lecteur = ctx_.fInterface();
+    if (ctx_.zoneNotificationDisponible())
+        lecteur.hide();
+    else
+        lecteur.showMinimized();  // no icon to bring it back: it stays on the task bar
 }
 
 void FListe::toujour_premier_plan_Click()

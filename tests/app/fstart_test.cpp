@@ -3,6 +3,7 @@
 #include "player/controle_image.h"
 #include "player/finterface.h"
 #include "player/fstart.h"
+#include "player/fsys.h"
 #include "playlist/fliste.h"
 
 #include <QAction>
@@ -65,8 +66,19 @@ TEST_F(FStartTest, TheLoadStepBringsUpThePlayerWindowInItsStartState)
     EXPECT_EQ(f.Picture2->size(), QSize(293, 201));
     EXPECT_EQ(appelsCd(), (std::vector<std::string>{"Open", "UpdateInterval=100"}));
     EXPECT_FALSE(ctx.fListe().isVisible());
-    // The end of the start-up: the play-list button and the window show; the splash
-    // stays until the window is active.
+    // The load ends by loading the tray form, whose timers finish the start; until then the
+    // window and its play-list button stay hidden.
+    player::FSYS& tray = ctx.fSYS();
+    EXPECT_TRUE(tray.Timer4.isActive());
+    EXPECT_EQ(tray.Timer4.interval(), 10);
+    EXPECT_TRUE(tray.Timer2.isActive());
+    EXPECT_EQ(tray.Timer2.interval(), 1500);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_FALSE(f.BTN1->isVisibleTo(&f));
+
+    // The tray's start-up step shows them; the splash stays until the window is active.
+    tray.Timer2_Timer();
+    EXPECT_FALSE(tray.Timer2.isActive());
     EXPECT_TRUE(f.BTN1->isVisibleTo(&f));
     EXPECT_TRUE(f.isVisible());
     EXPECT_TRUE(ctx.fStartCharge());

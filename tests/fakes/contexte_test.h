@@ -15,10 +15,17 @@ namespace tulvane::test {
 
 // A whole program context over fakes: scripted dialogs, fake players whose clock the test
 // advances, settings in memory, the real file-utility component, and a temporary program
-// folder that also holds the test's media files.
+// folder that also holds the test's media files. A test that needs them takes the real
+// media players or the real settings store instead.
 class ContexteDeTest {
 public:
+    struct Reels {
+        bool lecteurs = false;  // Qt Multimedia players: piste() and piste2() are then not there
+        bool reglages = false;  // QSettings where QSettings::setPath points: reglages() is then not there
+    };
+
     ContexteDeTest();
+    explicit ContexteDeTest(Reels reels);
     ~ContexteDeTest();
 
     app::Contexte& ctx() { return *contexte_; }
@@ -27,6 +34,8 @@ public:
     FakeMediaPlayer& piste2();  // the radio player
     MemorySettingsStore& reglages() { return *reglages_; }
     const TempFolder& dossier() const { return dossier_; }
+    // Whether the desktop is said to show a notification area; not at first, as offscreen.
+    void setZoneNotification(bool disponible) { zoneNotification_ = disponible; }
 
     // A file of the given size (bytes of zeros) in the temporary folder; returns its path.
     QString fichier(const QString& nom, std::size_t taille = 2000);
@@ -37,6 +46,7 @@ private:
     MemorySettingsStore* reglages_ = nullptr;
     FakeMediaPlayer* lecteurs_[2] = {nullptr, nullptr};
     int lecteursCrees_ = 0;
+    bool zoneNotification_ = false;
     std::unique_ptr<app::Contexte> contexte_;
 };
 

@@ -2,6 +2,7 @@
 #include "platform/list_view.h"
 #include "player/controle_image.h"
 #include "player/finterface.h"
+#include "player/fsys.h"
 #include "player/habillage.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
@@ -27,7 +28,12 @@ constexpr Qt::KeyboardModifiers kSans = Qt::NoModifier;
 
 class FInterfaceTest : public testing::Test {
 protected:
-    FInterfaceTest() { f.Form_Load(); }
+    // Started as the program starts it: the window's load, then the tray form's timer.
+    FInterfaceTest()
+    {
+        f.Form_Load();
+        ctx.fSYS().Timer2_Timer();
+    }
 
     test::ContexteDeTest t;
     app::Contexte& ctx = t.ctx();
@@ -317,6 +323,7 @@ TEST_F(FInterfaceTest, ThePlayListAndHideButtons)
     f.BTN1_Click();
     EXPECT_FALSE(liste.isMinimized());
 
+    t.setZoneNotification(true);
     f.BTN3_Click();
     EXPECT_FALSE(liste.isVisible());
     EXPECT_FALSE(f.isVisible());

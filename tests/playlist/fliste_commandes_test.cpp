@@ -217,11 +217,24 @@ TEST_F(CommandesTest, WithNoCurrentRowGoingToItDeselectsEveryRow)
 
 TEST_F(CommandesTest, HidingToTheTrayHidesBothWindows)
 {
+    t.setZoneNotification(true);
     liste.show();
     t.ctx().fInterface().show();
     liste.menu("cacher")->trigger();
     EXPECT_TRUE(liste.isHidden());
     EXPECT_TRUE(t.ctx().fInterface().isHidden());
+}
+
+// Hidden with no icon to bring it back, the player would be out of reach.
+TEST_F(CommandesTest, WithoutANotificationAreaThePlayerIsMinimisedInstead)
+{
+    liste.show();
+    player::FInterface& lecteur = t.ctx().fInterface();
+    lecteur.show();
+    liste.menu("cacher")->trigger();
+    EXPECT_TRUE(liste.isHidden());
+    EXPECT_TRUE(lecteur.isVisible());
+    EXPECT_TRUE(lecteur.isMinimized());
 }
 
 TEST_F(CommandesTest, AlwaysOnTopTogglesThePlayerWindowOnly)
