@@ -136,6 +136,14 @@ public:
     void Live_Update_Click();
     void Support_Click();
 
+    // The file tools, each a modal dialog created at opening and destroyed at close.
+    void Importation_Click();
+    void infos_fichier_Click();
+    void editeur_tag_Click();
+    void editeur_tag_global_Click();
+    void Informations_selec_Click();
+    void Renommer_Click();
+
     // What the player commands read of the list.
     int nombreLignes() const;
     QString cheminLigne(int ligne) const;
@@ -165,6 +173,7 @@ private:
     void ecrireLignes(const QString& chemin, bool seulementSelection);
     void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes);
     void lancerOuSignaler(const QString& cible, int styleFenetre);
+    bool fichierChoisi();
 
     app::Contexte& ctx_;
     QWidget* zone_;  // the client area below the menu bar, laid out by Form_Resize

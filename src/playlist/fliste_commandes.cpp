@@ -84,6 +84,12 @@ void FListe::brancherCommandes()
         {"a_propos", &FListe::A_propos_Click},
         {"cacher", &FListe::Cacher_Click},
         {"voir_lecteur", &FListe::voir_lecteur_Click},
+        {"Importation", &FListe::Importation_Click},
+        {"infos_fichier", &FListe::infos_fichier_Click},
+        {"editeur_tag", &FListe::editeur_tag_Click},
+        {"editeur_tag_global", &FListe::editeur_tag_global_Click},
+        {"Informations_selec", &FListe::Informations_selec_Click},
+        {"Renommer", &FListe::Renommer_Click},
     };
     for (const auto& [nom, gestionnaire] : simples)
         commandes_.insert(QString::fromUtf8(nom), [this, g = gestionnaire] { (this->*g)(); });

@@ -157,32 +157,33 @@ TEST_F(CommandesTest, CommandsWithoutAHandlerStayDisabled)
 {
     remplir(2);
     liste.Timer2_Timer();
-    for (int index : {1, 5, 6, 7, 8, 9, 10, 11, 12, 15, 16, 17, 18, 19, 0, 21, -3})
+    for (int index : {1, 5, 6, 10, 11, 12, 15, 16, 18, 19, 0, 21, -3})
         liste.Toolbar1_ButtonClick(index);
-    for (const char* cle : {"k91", "k92", "k101", "k102", "k103", "k181", "k182", "K131"})
+    for (const char* cle : {"k101", "k102", "k103", "k181", "K131"})
         liste.Toolbar1_ButtonMenuClick(cle);
     EXPECT_TRUE(t.dialogues().questions().empty());
     EXPECT_EQ(vue.count(), 2);
     EXPECT_EQ(liste.modeLecture(), 0);
 
-    for (int index : {5, 7, 8, 9, 10, 11, 16, 17, 18})
+    for (int index : {5, 10, 11, 16, 18})
         EXPECT_FALSE(liste.bouton(index)->isEnabled()) << index;
-    for (int index : {2, 3, 4, 13, 14, 20})
+    for (int index : {2, 3, 4, 7, 8, 9, 13, 14, 17, 20})
         EXPECT_TRUE(liste.bouton(index)->isEnabled()) << index;
-    for (const char* nom : {"Exporter", "Sélectionner_tout", "Importation", "modifier_source", "infos_fichier",
-                            "editeur_tag", "editeur_tag_global", "Supprimer", "suppr_doublons", "Supprimer_source",
-                            "Actualiser", "ordre_tri0", "Marquer_tout0", "Renommer", "Ajouter_Favoris",
+    for (const char* nom : {"Exporter", "Sélectionner_tout", "modifier_source", "Supprimer", "suppr_doublons",
+                            "Supprimer_source", "Actualiser", "ordre_tri0", "Marquer_tout0", "Ajouter_Favoris",
                             "liste_favoris0"})
         EXPECT_FALSE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
     for (const char* nom : {"Enregistrer", "Atteindre", "Fonctions", "Sélection", "Live_Update", "Importation_emplac",
-                            "Support", "cacher", "toujour_premier_plan", "a_propos"})
+                            "Support", "cacher", "toujour_premier_plan", "a_propos", "Importation", "infos_fichier",
+                            "editeur_tag", "editeur_tag_global", "Renommer"})
         EXPECT_TRUE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
 
     vue.clear();
     liste.Timer2_Timer();
-    for (int index : {4, 14})
+    for (int index : {4, 8, 9, 14, 17})
         EXPECT_FALSE(liste.bouton(index)->isEnabled()) << index;
-    for (const char* nom : {"Enregistrer", "Atteindre", "Fonctions", "Sélection"})
+    for (const char* nom : {"Enregistrer", "Atteindre", "Fonctions", "Sélection", "infos_fichier", "editeur_tag",
+                            "editeur_tag_global"})
         EXPECT_FALSE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
 }
 
