@@ -1,6 +1,7 @@
 #include "tools/cadre_outil.h"
 
 #include "metadata/genres.h"
+#include "platform/police.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -23,6 +24,7 @@ void preparerCadre(QDialog& dialogue, const char* legende, int largeur, int haut
     dialogue.setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
                             | Qt::WindowTitleHint);
     dialogue.setModal(true);
+    dialogue.setFont(platform::policeCompacte(dialogue.font()));
     dialogue.setFixedSize(platform::twipsEnPixels(largeur), platform::twipsEnPixels(hauteur));
     if (const QScreen* ecran = dialogue.screen())
         dialogue.move(ecran->availableGeometry().center() - dialogue.rect().center());

@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QAbstractItemView>
 #include <QStorageInfo>
 
 #include <algorithm>
@@ -147,6 +148,8 @@ void FImporter::Form_Load()
     Combo1->setCurrentIndex(Combo1->findText("MP3"));
     Drive1->addItems(lecteurs_());
     Drive1->setCurrentIndex(0);
+    // Mount points are longer than a drive letter: the open list shows them whole.
+    Drive1->view()->setMinimumWidth(Drive1->view()->sizeHintForColumn(0) + Drive1->view()->frameWidth() * 2);
 }
 
 void FImporter::Command3_Click()

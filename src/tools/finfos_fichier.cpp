@@ -40,6 +40,7 @@ FInfosFichier::FInfosFichier(app::Contexte& contexte, QWidget* parent)
     ListView1 = placer(new platform::ListView(this), Place{240, 960, 6120, 3555});
     ListView1->addColumn(QString(), platform::twipsEnPixels(kLargeurLibelles));
     ListView1->addColumn(QString(), ListView1->width() * 2);
+    ListView1->setColumnHeadersVisible(false);
     Picture1 = placer(new QWidget(this), Place{240, 4695, 195, 135});
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Command3 = bouton(this, {"&Exporter", {3840, 4635, 1155, 375}});

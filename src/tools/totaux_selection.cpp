@@ -1,7 +1,5 @@
 #include "tools/totaux_selection.h"
 
-#include "player/time_text.h"
-
 #include <algorithm>
 #include <charconv>
 
@@ -31,9 +29,20 @@ std::uint64_t arrondiPair(std::uint64_t numerateur, std::uint64_t denominateur)
     return quotient;
 }
 
+// At least `chiffres` digits, zeros on the left.
+std::string auMoins(std::uint64_t nombre, std::size_t chiffres)
+{
+    std::string texte = std::to_string(nombre);
+    if (texte.size() < chiffres)
+        texte.insert(0, chiffres - texte.size(), '0');
+    return texte;
+}
+
+// "02:30 min. (150 sec.)": the whole minutes of at least two digits, the rest in two.
 std::string minutesSecondes(std::uint64_t secondes)
 {
-    return player::texteTemps(static_cast<double>(secondes)) + " min. (" + std::to_string(secondes) + " sec.)";
+    return auMoins(secondes / 60, 2) + ":" + auMoins(secondes % 60, 2) + " min. (" + std::to_string(secondes)
+         + " sec.)";
 }
 
 }  // namespace
@@ -69,9 +78,7 @@ TotauxSelection totaliser(std::span<const LigneTotaux> lignes)
 
 std::string formaterMilliers(std::uint64_t nombre)
 {
-    std::string chiffres = std::to_string(nombre);
-    if (chiffres.size() < 4)
-        chiffres.insert(0, 4 - chiffres.size(), '0');
+    std::string chiffres = auMoins(nombre, 4);
     chiffres.insert(chiffres.size() - 3, 1, '\'');
     return chiffres;
 }
@@ -89,8 +96,7 @@ TextesTotaux formaterTotaux(const TotauxSelection& totaux)
     textes.poids = formaterMilliers(ko) + " ko (" + std::to_string(mo) + " Mo)";
     textes.dureeTotale = minutesSecondes(totaux.secondes);
     const std::uint64_t n = totaux.fichiers;
-    textes.qualiteMoyenne = player::troisChiffres(n ? static_cast<long long>(arrondiPair(totaux.sommeKbps, n)) : 0)
-                          + " Kbps";
+    textes.qualiteMoyenne = auMoins(n ? arrondiPair(totaux.sommeKbps, n) : 0, 3) + " Kbps";
     textes.dureeMoyenne = minutesSecondes(n ? arrondiPair(totaux.secondes, n) : 0);
     return textes;
 }

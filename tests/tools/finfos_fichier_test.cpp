@@ -6,6 +6,7 @@
 
 #include <QLocale>
 #include <QSignalSpy>
+#include <QTest>
 
 using namespace tulvane;
 using platform::MessageButtons;
@@ -160,6 +161,18 @@ TEST_F(FInfosFichierTest, AnExportThatCannotBeWrittenIsToldAndTheDialogStaysOpen
     EXPECT_EQ(question(1).buttons, MessageButtons::Ok);
     EXPECT_FALSE(std::filesystem::exists(chemin("absent")));
     EXPECT_EQ(ferme.count(), 0);
+}
+
+TEST_F(FInfosFichierTest, TheListPassesTheFocusOnToThePictureBox)
+{
+    ajouter("a.wav");
+    selectionner({1});
+    tools::FInfosFichier d(t.ctx());
+    d.show();
+    d.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+    d.ListView1->setFocus();
+    EXPECT_TRUE(d.Picture1->hasFocus());
 }
 
 TEST_F(FInfosFichierTest, CloseLeavesWithoutWriting)
