@@ -464,6 +464,11 @@ void ListView::setCheckboxes(bool shown)
     model_->setCheckboxes(shown);
 }
 
+void ListView::setColumnHeadersVisible(bool visible)
+{
+    tree_->header()->setVisible(visible);
+}
+
 void ListView::setMultiSelect(bool multi)
 {
     multiSelect_ = multi;

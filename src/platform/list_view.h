@@ -101,6 +101,8 @@ public:
     void setCheckboxes(bool shown);
     /// Several items selectable at once (off for a new list).
     void setMultiSelect(bool multi);
+    /// The column headers shown (on for a new list).
+    void setColumnHeadersVisible(bool visible);
 
     /// Sort key: 0 = the item text, k = sub-item k.
     int sortKey() const;

@@ -7,6 +7,7 @@
 #include "player/fpiste.h"
 #include "player/time_text.h"
 #include "playlist/fliste.h"
+#include "tools/ftag1.h"
 
 #include <QLabel>
 
@@ -47,6 +48,20 @@ void Module3::surEchecLecture(const components::PlayError& erreur)
     ctx_.dialogues().messageBox("Le format du fichier est corrompu et ne peut être pris en charge !",
                                 "Annulation de procédure", platform::MessageIcon::Critical,
                                 platform::MessageButtons::Ok);
+}
+
+void Module3::fnEditerTag(const QString& vfnAdresse)
+{
+    if (piste().FileName() == vfnAdresse) {
+        ctx_.dialogues().messageBox("Vous ne pouvez éditer les TAG-ID3 du fichier qui est en cours de lecture ou "
+                                    "qui est chargé dans le cache du lecteur.",
+                                    "Procédure impossible", platform::MessageIcon::Critical,
+                                    platform::MessageButtons::Ok);
+        return;
+    }
+    tools::FTag1 dialogue(ctx_, vfnAdresse, tools::lireValeursTag(tools::cheminSysteme(vfnAdresse)),
+                          &ctx_.fListe());
+    dialogue.exec();
 }
 
 void Module3::fnPause()

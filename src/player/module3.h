@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace tulvane::app {
 class Contexte;
 }
@@ -33,6 +35,9 @@ public:
 
     // The file player failed to play its file, now or later in the background.
     void surEchecLecture(const components::PlayError& erreur);
+
+    // Opens the single-file tag editor on a file, unless the file player holds it.
+    void fnEditerTag(const QString& vfnAdresse);
 
 private:
     components::MediaPlayer& piste();

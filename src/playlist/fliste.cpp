@@ -5,6 +5,7 @@
 #include "components/media_player.h"
 #include "metadata/mpeg.h"
 #include "platform/list_view.h"
+#include "platform/police.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
@@ -97,14 +98,6 @@ QLabel* etiquette(QWidget* parent, const QString& texte, int gauche, int haut, i
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
-}
-
-// The face the window's fixed-size boxes were made for: small and narrow.
-QFont policeCompacte(QFont police)
-{
-    police.setPointSizeF(std::min(police.pointSizeF(), 7.5));
-    police.setStretch(QFont::SemiCondensed);
-    return police;
 }
 
 QString legende(const char* texte, int blancs)
@@ -277,7 +270,7 @@ void FListe::creerBarreRecherche()
     barre->setFrameShape(QFrame::StyledPanel);
     Picture6 = barre;
     Combo2 = new QComboBox(Picture6);
-    Combo2->setFont(policeCompacte(Combo2->font()));
+    Combo2->setFont(platform::policeCompacte(Combo2->font()));
     Combo2->setGeometry(twipsEnPixels(4080), twipsEnPixels(120), twipsEnPixels(1935), twipsEnPixels(315));
     Combo2->addItem("<Tous les champs>");
     creerRecherche();
@@ -335,7 +328,7 @@ void FListe::creerAide()
     }};
     // The boxes were drawn for a smaller face: a text may run on to the panel's right
     // margin and down to the next text.
-    const QFont police = policeCompacte(Picture1->font());
+    const QFont police = platform::policeCompacte(Picture1->font());
     for (std::size_t i = 0; i < textes.size(); ++i) {
         const Texte& t = textes[i];
         const int largeur = std::max(t.largeur, int(kLargeurAide) - 240 - t.gauche);

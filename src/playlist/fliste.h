@@ -185,6 +185,14 @@ public:
     void fnDechargerListe();
     platform::TextWrite fnEnregistrerFavoris(std::span<const Favori> favoris);
 
+    // The file tools, each a modal dialog created at opening and destroyed at close.
+    void Importation_Click();
+    void infos_fichier_Click();
+    void editeur_tag_Click();
+    void editeur_tag_global_Click();
+    void Informations_selec_Click();
+    void Renommer_Click();
+
     // What the player commands read of the list.
     int nombreLignes() const;
     QString cheminLigne(int ligne) const;
@@ -215,6 +223,7 @@ private:
     void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes,
                                  const QString& titreSucces = "Procédure effectuée");
     void lancerOuSignaler(const QString& cible, int styleFenetre);
+    bool fichierChoisi();
 
     // The list operations.
     void creerRecherche();

@@ -93,6 +93,12 @@ void FListe::brancherCommandes()
         {"Renommer_fichier", &FListe::Renommer_fichier_Click},
         {"modifier_source", &FListe::modifier_source_Click},
         {"Exporter", &FListe::Exporter_Click},
+        {"Importation", &FListe::Importation_Click},
+        {"infos_fichier", &FListe::infos_fichier_Click},
+        {"editeur_tag", &FListe::editeur_tag_Click},
+        {"editeur_tag_global", &FListe::editeur_tag_global_Click},
+        {"Informations_selec", &FListe::Informations_selec_Click},
+        {"Renommer", &FListe::Renommer_Click},
     };
     for (const auto& [nom, gestionnaire] : simples)
         commandes_.insert(QString::fromUtf8(nom), [this, g = gestionnaire] { (this->*g)(); });

@@ -152,41 +152,36 @@ TEST_F(CommandesTest, TheButtonsReachTheirHandlers)
     EXPECT_FALSE(vue.isSelected(2));
 }
 
-// The commands of later work: their buttons and entries do nothing and stay disabled.
-TEST_F(CommandesTest, CommandsWithoutAHandlerStayDisabled)
+// Timer2 enables the commands that need rows while the list has some; the rest stay enabled.
+TEST_F(CommandesTest, TheCommandsThatNeedRowsFollowTheRowCount)
 {
+    const std::vector<const char*> avecLignes = {
+        "modifier_source", "infos_fichier", "editeur_tag", "Supprimer", "suppr_doublons", "Actualiser",
+        "Fonctions", "Sélection", "Exporter", "Atteindre", "editeur_tag_global", "Supprimer_source",
+        "Enregistrer_selection", "Sélectionner_tout", "Enregistrer", "Enregistrer_sous"};
+    const std::vector<const char*> toujours = {"nouvelle", "Ouvrir", "Importation", "Importation_emplac",
+                                               "Live_Update", "vModeLect0", "ordre_tri0", "a_propos"};
+    const std::vector<int> boutonsAvecLignes = {4, 5, 8, 9, 10, 11, 14, 16, 17, 18};
+    const std::vector<int> boutonsToujours = {2, 3, 7, 13, 20};
+
     remplir(2);
     liste.Timer2_Timer();
-    for (int index : {1, 6, 7, 8, 9, 12, 15, 17, 19, 0, 21, -3})
-        liste.Toolbar1_ButtonClick(index);
-    for (const char* cle : {"k91", "k92", "k182", "K131", "K101"})
-        liste.Toolbar1_ButtonMenuClick(cle);
-    EXPECT_TRUE(t.dialogues().questions().empty());
-    EXPECT_EQ(vue.count(), 2);
-    EXPECT_EQ(liste.modeLecture(), 0);
-
-    for (int index : {7, 8, 9, 17})
-        EXPECT_FALSE(liste.bouton(index)->isEnabled()) << index;
-    for (int index : {2, 3, 4, 5, 10, 11, 13, 14, 16, 18, 20})
-        EXPECT_TRUE(liste.bouton(index)->isEnabled()) << index;
-    for (const char* nom : {"Importation", "infos_fichier", "editeur_tag", "editeur_tag_global", "Renommer",
-                            "Ajouter_Favoris", "liste_favoris0"})
-        EXPECT_FALSE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
-    for (const char* nom : {"Enregistrer", "Atteindre", "Fonctions", "Sélection", "Live_Update", "Importation_emplac",
-                            "Support", "cacher", "toujour_premier_plan", "a_propos", "Exporter", "Sélectionner_tout",
-                            "modifier_source", "Supprimer", "suppr_doublons", "Supprimer_source", "Actualiser",
-                            "ordre_tri0", "Marquer_tout0", "Renommer_fichier"})
+    for (const char* nom : avecLignes)
         EXPECT_TRUE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
+    for (int index : boutonsAvecLignes)
+        EXPECT_TRUE(liste.bouton(index)->isEnabled()) << index;
 
     vue.clear();
     liste.Timer2_Timer();
-    for (int index : {4, 5, 10, 11, 14, 16, 18})
-        EXPECT_FALSE(liste.bouton(index)->isEnabled()) << index;
-    for (const char* nom : {"Enregistrer", "Atteindre", "Fonctions", "Sélection", "Exporter", "Sélectionner_tout",
-                            "modifier_source", "Supprimer", "suppr_doublons", "Supprimer_source", "Actualiser"})
+    for (const char* nom : avecLignes)
         EXPECT_FALSE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
-    // Sorting needs no rows.
-    EXPECT_TRUE(liste.menu("ordre_tri0")->isEnabled());
+    for (int index : boutonsAvecLignes)
+        EXPECT_FALSE(liste.bouton(index)->isEnabled()) << index;
+    for (const char* nom : toujours)
+        EXPECT_TRUE(liste.menu(QString::fromUtf8(nom))->isEnabled()) << nom;
+    for (int index : boutonsToujours)
+        EXPECT_TRUE(liste.bouton(index)->isEnabled()) << index;
+    EXPECT_FALSE(liste.menu("liste_favoris0")->isEnabled());
 }
 
 // ---- Small commands ----
