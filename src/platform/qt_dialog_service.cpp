@@ -8,7 +8,6 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPushButton>
 
 namespace tulvane::platform {
 
@@ -46,21 +45,6 @@ QMessageBox::StandardButton qtButton(MessageAnswer answer)
     return QMessageBox::Ok;
 }
 
-QString caption(MessageAnswer answer)
-{
-    switch (answer) {
-    case MessageAnswer::Ok:
-        break;
-    case MessageAnswer::Cancel:
-        return QStringLiteral("Annuler");
-    case MessageAnswer::Yes:
-        return QStringLiteral("Oui");
-    case MessageAnswer::No:
-        return QStringLiteral("Non");
-    }
-    return QStringLiteral("OK");
-}
-
 // The original platform's patterns ignore case and take "[" literally; Qt's wildcards do
 // neither, so each letter becomes a set of its two cases.
 QString caselessPattern(const QString& pattern)
@@ -84,17 +68,14 @@ QString caselessPattern(const QString& pattern)
 }
 
 // The dialog shows only the descriptions, as the original platform does; the patterns stay
-// in the filters for matching.
+// in the filters for matching. It opens on the names alone, as the original platform's does.
 void prepare(QFileDialog& dialog, const QString& filter, const QString& fileName)
 {
     const QStringList filters = qtNameFilters(filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Types de fichiers :"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    dialog.setViewMode(QFileDialog::List);
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
 }
@@ -149,7 +130,7 @@ MessageAnswer QtDialogService::messageBox(const QString& text, const QString& ti
     box.setTextFormat(Qt::PlainText);
     const std::vector<MessageAnswer> answers = answersOf(buttons);
     for (const MessageAnswer answer : answers)
-        box.addButton(qtButton(answer))->setText(caption(answer));
+        box.addButton(qtButton(answer));
     box.setDefaultButton(qtButton(answers.front()));
     box.setEscapeButton(box.button(qtButton(escapeAnswer(buttons))));
     box.exec();
@@ -167,8 +148,6 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
     if (auto* label = dialog.findChild<QLabel*>())
         label->setTextFormat(Qt::PlainText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
@@ -180,7 +159,6 @@ QStringList QtDialogService::showOpen(const OpenRequest& request)
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     prepare(dialog, request.filter, request.fileName);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
 }
 
@@ -193,7 +171,6 @@ QString QtDialogService::showSave(const SaveRequest& request)
         // Replacing is asked by confirmSavePath, in French, after the read-only check.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         prepare(dialog, request.filter, proposed);
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return QString();
         return dialog.selectedFiles().constFirst();

@@ -249,13 +249,13 @@ INSTANTIATE_TEST_SUITE_P(
                     BoxCase{MessageButtons::Ok, {"OK"}, "Escape", MessageAnswer::Ok},
                     BoxCase{MessageButtons::OkCancel, {"Annuler", "OK"}, "OK", MessageAnswer::Ok},
                     BoxCase{MessageButtons::OkCancel, {"Annuler", "OK"}, "Annuler", MessageAnswer::Cancel},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Oui", MessageAnswer::Yes},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Non", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Escape", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Oui", MessageAnswer::Yes},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Non", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Annuler", MessageAnswer::Cancel},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Escape", MessageAnswer::Cancel}));
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "&Oui", MessageAnswer::Yes},
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "&Non", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "Escape", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Oui", MessageAnswer::Yes},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Non", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Annuler", MessageAnswer::Cancel},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Escape", MessageAnswer::Cancel}));
 
 TEST(QtMessageBoxLook, ShowsTextTitleAndIconAsGivenAndTextNeverAsMarkup)
 {
@@ -273,7 +273,7 @@ TEST(QtMessageBoxLook, ShowsTextTitleAndIconAsGivenAndTextNeverAsMarkup)
             EXPECT_EQ(box->text(), text);
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
             EXPECT_EQ(box->windowTitle(), "Suppression");
-            EXPECT_EQ(box->defaultButton()->text(), "Oui");
+            EXPECT_EQ(box->defaultButton()->text(), "&Oui");
             box->defaultButton()->click();
         });
         QtDialogService dialogs;
@@ -322,6 +322,31 @@ TEST(QtFileDialogs, OpenShowsTheDescriptionsAndReturnsTheChosenPath)
                                 .filter = "Play-List Tulvane (*.tvl4)|*.tvl4|Tous|*.*",
                                 .fileName = list}),
               QStringList{list});
+}
+
+TEST(QtFileDialogs, SpeakQtsOwnFrenchAndShowTheNamesAlone)
+{
+    struct Attendu {
+        const char* accept;
+        std::function<void(QtDialogService&)> open;
+    };
+    const Attendu dialogues[] = {
+        {"&Ouvrir", [](QtDialogService& d) { d.showOpen({.title = "Importer depuis emplacement...", .multiSelect = true}); }},
+        {"&Enregistrer", [](QtDialogService& d) { d.showSave({.title = "Enregistrer sous..."}); }},
+    };
+    for (const Attendu& attendu : dialogues) {
+        whenShown<QFileDialog>([&attendu](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Voir dans :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nom de fichier :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::FileType), "Fichiers de type :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::Accept), attendu.accept);
+            EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Annuler");
+            EXPECT_EQ(dialog->viewMode(), QFileDialog::List);
+            dialog->reject();
+        });
+        QtDialogService dialogs;
+        attendu.open(dialogs);
+    }
 }
 
 TEST(QtFileDialogs, MultipleOpenCancelledGivesNothing)
