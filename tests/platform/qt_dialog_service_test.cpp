@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QAbstractItemView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -374,4 +377,102 @@ TEST(QtFileDialogs, SaveReturnsANewNameAsTyped)
     EXPECT_EQ(dialogs.showSave({.title = "Exporter au format *.TXT",
                                 .filter = "Fichier texte (*.txt)|*.txt"}),
               target);
+}
+
+// A folder holding a name with a double quote, which Qt's name field cannot carry.
+class QuotedNames : public testing::Test {
+protected:
+    TempFolder folder;
+    QDir dir{qpath(folder.path())};
+
+    void SetUp() override
+    {
+        for (const char* name : {"a.mp3", "b\"c.mp3", "d.mp3"})
+            touch(dir.filePath(name));
+    }
+
+    // Opens the dialog on the folder; `act` gets it once the view lists the three files, and
+    // whatever message box the dialog shows then is recorded and closed.
+    template <typename Act>
+    QStringList open(bool multiSelect, Act act)
+    {
+        whenShown<QFileDialog>([this, act](QFileDialog* dialog) {
+            auto* view = dialog->findChild<QAbstractItemView*>("listView");
+            ASSERT_NE(view, nullptr);
+            const bool listed = QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) == 3; });
+            ASSERT_TRUE(listed);
+            QTimer::singleShot(0, [this] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    refused = box->text();
+                    box->reject();
+                }
+            });
+            act(dialog, view);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QtDialogService dialogs;
+        return dialogs.showOpen({.title = "Importer depuis emplacement...", .fileName = dir.path() + "/",
+                                 .multiSelect = multiSelect});
+    }
+
+    static void press(QFileDialog* dialog, QDialogButtonBox::StandardButton button)
+    {
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(button)->click();
+    }
+
+    static QLineEdit* nameField(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>("fileNameEdit"); }
+
+    QString refused;
+};
+
+TEST_F(QuotedNames, EveryFileSelectedInTheViewIsChosen)
+{
+    const QStringList chosen = open(true, [](QFileDialog* dialog, QAbstractItemView* view) {
+        // Ctrl+A in the view: the dialog writes each name between quotes in its field.
+        QApplication::setActiveWindow(dialog);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_TRUE(nameField(dialog)->text().contains("\"b\"c.mp3\""));
+        press(dialog, QDialogButtonBox::Open);
+    });
+    QStringList sorted = chosen;
+    sorted.sort();  // the view's order, which the model sorts when it likes
+    EXPECT_EQ(sorted, (QStringList{dir.filePath("a.mp3"), dir.filePath("b\"c.mp3"), dir.filePath("d.mp3")}));
+    EXPECT_EQ(refused, "");
+}
+
+TEST_F(QuotedNames, ANameTypedAloneIsChosenWhole)
+{
+    for (const bool multiSelect : {true, false}) {
+        refused.clear();
+        const QStringList chosen = open(multiSelect, [](QFileDialog* dialog, QAbstractItemView*) {
+            nameField(dialog)->setText("b\"c.mp3");
+            press(dialog, QDialogButtonBox::Open);  // enabled, though Qt's reading would cut it
+        });
+        EXPECT_EQ(chosen, QStringList{dir.filePath("b\"c.mp3")}) << multiSelect;
+        EXPECT_EQ(refused, "") << multiSelect;
+    }
+}
+
+TEST_F(QuotedNames, AMissingNameIsRefusedInFrench)
+{
+    const QStringList chosen = open(true, [](QFileDialog* dialog, QAbstractItemView*) {
+        nameField(dialog)->setText("absent.mp3");
+        QTest::keyClick(nameField(dialog), Qt::Key_Return);
+    });
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(refused, "absent.mp3\nFichier introuvable.\nVeuillez vérifier que le nom du fichier est correct.");
+}
+
+TEST_F(QuotedNames, ASaveKeepsTheNameAsTyped)
+{
+    whenShown<QFileDialog>([this](QFileDialog* dialog) {
+        dialog->setDirectory(dir);
+        nameField(dialog)->setText("liste \"rock\".tvl4");
+        press(dialog, QDialogButtonBox::Save);
+    });
+    QtDialogService dialogs;
+    EXPECT_EQ(dialogs.showSave({.title = "Enregistrer sous...", .filter = "Play-List Tulvane (*.tvl4)|*.tvl4"}),
+              dir.filePath("liste \"rock\".tvl4"));
 }
