@@ -238,7 +238,9 @@ TEST_P(PrecedentSuivant, WrapsAroundTheList)
 
 INSTANTIATE_TEST_SUITE_P(Cases, PrecedentSuivant,
     testing::Values(Voisine{4, true, 1}, Voisine{1, false, 4}, Voisine{0, true, 1}, Voisine{0, false, 4},
-                    Voisine{2, true, 3}, Voisine{2, false, 1}));
+                    Voisine{2, true, 3}, Voisine{2, false, 1},
+                    // rows removed since the tracked row was found
+                    Voisine{7, false, 4}, Voisine{5, false, 4}, Voisine{7, true, 1}));
 
 TEST_F(FListeTest, NextWhilePausedPlaysTheNextFile)
 {
