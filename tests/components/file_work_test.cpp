@@ -623,6 +623,7 @@ struct BureauFactice {
     std::set<QString> refuses;
     std::vector<std::pair<QString, QStringList>> demarres;
     std::vector<QUrl> ouverts;
+    QString navigateur;  // the default browser's desktop entry
 
     Bureau bureau()
     {
@@ -636,6 +637,7 @@ struct BureauFactice {
                 ouverts.push_back(adresse);
                 return true;
             },
+            [this] { return navigateur; },
         };
     }
 };
@@ -657,7 +659,7 @@ TEST(FileWork, Sndvol32StartsTheFirstVolumeControlThatIsInstalled)
         {{"pavucontrol", "pavucontrol-qt"}, {"/usr/bin/pavucontrol"}, "/usr/bin/pavucontrol-qt", {}},
     };
     for (const auto& c : cas) {
-        BureauFactice factice{c.installes, c.refuses, {}, {}};
+        BureauFactice factice{c.installes, c.refuses, {}, {}, {}};
         MemorySettingsStore registre;
         QtFileWork fwork(registre, factice.bureau());
         const auto resultat = fwork.Lancer("sndvol32", 1);
@@ -702,4 +704,47 @@ TEST(FileWork, WebAddressesOpenInTheBrowserAndOtherNamesStartThatProgram)
     EXPECT_EQ(absent.message, "Le programme « introuvable » est introuvable.");
     ASSERT_EQ(factice.demarres.size(), 1u);
     EXPECT_EQ(factice.demarres[0].first, "/usr/bin/vlc");
+}
+
+TEST(FileWork, AMaximisedPageOpensMaximisedWhereTheBrowserCanBeAsked)
+{
+    struct Cas {
+        QString navigateur;
+        int style;
+        QString demarre;  // "" when the desktop opens the address its own way
+    };
+    const std::vector<Cas> cas = {
+        {"chromium.desktop", 3, "/usr/bin/chromium"},
+        {"google-chrome.desktop", 3, "/usr/bin/google-chrome"},
+        {"chromium.desktop", 1, ""},                // a normal window: the desktop's way
+        {"firefox-esr.desktop", 3, ""},             // no option to ask it
+        {"", 3, ""},                                // the desktop does not say
+        {"brave-browser.desktop", 3, ""},          // not installed
+    };
+    for (const auto& c : cas) {
+        BureauFactice factice;
+        factice.navigateur = c.navigateur;
+        factice.installes = {"chromium", "google-chrome", "firefox-esr"};
+        MemorySettingsStore registre;
+        QtFileWork fwork(registre, factice.bureau());
+        EXPECT_TRUE(fwork.Lancer("https://www.tulvane.exemple/support", c.style).reussi);
+        if (c.demarre.isEmpty()) {
+            EXPECT_TRUE(factice.demarres.empty()) << c.navigateur.toStdString();
+            EXPECT_EQ(factice.ouverts, std::vector<QUrl>{QUrl("https://www.tulvane.exemple/support")});
+        } else {
+            EXPECT_EQ(factice.demarres, (std::vector<std::pair<QString, QStringList>>{
+                                            {c.demarre, {"--start-maximized", "https://www.tulvane.exemple/support"}}}));
+            EXPECT_TRUE(factice.ouverts.empty());
+        }
+    }
+
+    // A browser that cannot be started leaves the address to the desktop.
+    BureauFactice factice;
+    factice.navigateur = "chromium.desktop";
+    factice.installes = {"chromium"};
+    factice.refuses = {"/usr/bin/chromium"};
+    MemorySettingsStore registre;
+    QtFileWork fwork(registre, factice.bureau());
+    EXPECT_TRUE(fwork.Lancer("https://www.tulvane.exemple/support", 3).reussi);
+    EXPECT_EQ(factice.ouverts.size(), 1u);
 }

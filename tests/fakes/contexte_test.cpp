@@ -25,7 +25,7 @@ ContexteDeTest::ContexteDeTest()
     services.reglages = std::move(reglages);
     components::Bureau bureau{[](const QString&) { return QString(); },
                             [](const QString&, const QStringList&) { return false; },
-                            [](const QUrl&) { return false; }};
+                            [](const QUrl&) { return false; }, [] { return QString(); }};
     services.fwork = std::make_unique<components::QtFileWork>(*reglages_, bureau);
     auto dialogues = std::make_unique<ScriptedDialogs>();
     dialogues_ = dialogues.get();
