@@ -329,7 +329,7 @@ TEST_F(FInterfaceTest, TheVolumeControlThatCannotStartIsSaid)
     f.BTN6_Click();
     ASSERT_EQ(t.dialogues().questions().size(), 1u);
     const auto& question = t.dialogues().questions()[0];
-    EXPECT_EQ(question.title, "Procédure impossible");
+    EXPECT_EQ(question.title, "Annulation de procédure");
     EXPECT_FALSE(question.text.isEmpty());
 }
 

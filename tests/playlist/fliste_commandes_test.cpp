@@ -139,7 +139,7 @@ TEST_F(CommandesTest, TheButtonsReachTheirHandlers)
     EXPECT_EQ(q[0].title, "Attention");
     EXPECT_EQ(q[1].title, "Ouvrir une Play-List");
     EXPECT_EQ(q[2].title, "Enregistrer sous...");
-    EXPECT_EQ(q[3].title, "Procédure impossible");  // the test desktop opens no address
+    EXPECT_EQ(q[3].title, "Annulation de procédure");  // the test desktop opens no address
     EXPECT_TRUE(q[3].text.contains(playlist::kAdresseSupport)) << q[3].text.toStdString();
 
     liste.vModeLect_Click(2);

@@ -285,7 +285,7 @@ TEST_F(FListeTest, TheVolumeControlNotInstalledIsSaid)
     t.dialogues().answer(MessageAnswer::Ok);
     liste.volumes_Click();
     ASSERT_EQ(t.dialogues().questions().size(), 1u);
-    EXPECT_EQ(t.dialogues().questions()[0].title, "Procédure impossible");
+    EXPECT_EQ(t.dialogues().questions()[0].title, "Annulation de procédure");
 }
 
 }  // namespace
