@@ -170,6 +170,19 @@ FListe::FListe(app::Contexte& contexte)
 
 FListe::~FListe() = default;
 
+// In twips. The view keeps whole pixels: a column that still has the width it was given is
+// that width, not its pixels counted back, so that widths reckoned from it are rounded once.
+double FListe::largeurColonne(int colonne) const
+{
+    const int pixels = Liste->columnWidth(colonne);
+    if (colonne >= 1 && colonne <= int(kColonnes.size())) {
+        const int donnee = kColonnes[std::size_t(colonne - 1)].largeur;
+        if (platform::twipsEnPixels(donnee) == pixels)
+            return donnee;
+    }
+    return platform::pixelsEnTwips(pixels);
+}
+
 QAction* FListe::menu(const QString& nom) const
 {
     return menus_.value(nom, nullptr);
