@@ -177,13 +177,14 @@ void FInterface::creerControles()
     Image5->MouseDown = [this](auto b, auto s, float x, float y) { Image5_MouseDown(b, s, x, y); };
     Image5->MouseMove = [this](auto b, auto s, float x, float y) { Image5_MouseMove(b, s, x, y); };
     Image5->MouseUp = [this](auto b, auto s, float x, float y) { Image5_MouseUp(b, s, x, y); };
-    // The cursor and the knob ride on their tracks and let the presses through to them.
+    // The cursor and the knob ride on their tracks: a press anywhere on them acts on the track,
+    // never on the window under them.
     Image4 = new ControleImage(Picture1, kImage4);
     Image4->setPicture(imageCurseurPosition());
-    Image4->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image4->agirSur(*Image1);
     Image2 = new ControleImage(Picture1, kImage2);
     Image2->setPicture(imageBoutonVolume());
-    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image2->agirSur(*Image5);
 
     Picture2 = new QWidget(Picture1);
     Picture2->move(kAffichage.enPixels().topLeft());

@@ -382,7 +382,7 @@ TEST_F(FInterfaceTest, AHintStaysUntilThePointerReachesAnotherButtonOrTheBareSki
         {f.BTN8, "A propos de ce lecteur"}, {f.BTN9, "Radio On-line"},      {f.BTN11, "Quitter le programme"},
         {f.BTN12, "Avance rapide"},       {f.BTN13, "Retour rapide"},        {f.BTNcmd[0], "Lecture / Pause"},
         {f.BTNcmd[4], "Lecture / Pause"}, {f.BTNcmd[3], "Arrêt"},            {f.BTNcmd[5], "Silence ON / OFF"},
-        {f.Image1, "Temps écoulé"},
+        {f.Image4, "Temps écoulé"},       {f.Image1, "Temps écoulé"},  // the cursor is the bar
     };
     for (const auto& [controle, bulle] : bulles) {
         survoler(controle);
@@ -391,6 +391,8 @@ TEST_F(FInterfaceTest, AHintStaysUntilThePointerReachesAnotherButtonOrTheBareSki
     survoler(f.BTN4);
     survoler(f.Label4);
     survoler(f.Image5);
+    // The knob's top row, above its track, as the window finds what is under the pointer.
+    QTest::mouseMove(f.windowHandle(), f.mapFromGlobal(f.Image2->mapToGlobal(QPoint(5, 0))));
     EXPECT_EQ(f.vMSGpetit->text(), "Piste précédente");
     survoler(f.Picture1, QPoint(5, 200));
     EXPECT_EQ(f.vMSGpetit->text(), "");
@@ -414,6 +416,44 @@ TEST_F(FInterfaceTest, APressOfAnyButtonOnTheBareSkinMovesTheWindow)
     QTest::mousePress(f.BTN4, kGauche, kSans, QPoint(2, 2));
     survoler(f.Picture1, prise + QPoint(40, 20));
     EXPECT_EQ(f.pos(), QPoint(110, 105));
+}
+
+TEST_F(FInterfaceTest, PressesOnTheCursorAndTheKnobActOnTheirTracksNeverOnTheWindow)
+{
+    lignes({"a.wav"}, 100);
+    jouer(1);
+    f.Timer1_Timer();
+    f.move(100, 100);
+    // A press, a move of the pointer 3 pixels down, a release.
+    const auto presser = [this](player::ControleImage* controle, QPoint point) {
+        piste.clearCalls();
+        const QPoint ecran = controle->mapToGlobal(point) + QPoint(0, 3);
+        QTest::mousePress(controle, kGauche, kSans, point);
+        const QPoint ici = controle->mapFromGlobal(ecran);  // the knob may have moved
+        QMouseEvent glisse(QEvent::MouseMove, ici, ecran, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(controle, &glisse);
+        QTest::mouseRelease(controle, kGauche, kSans, ici);
+    };
+
+    // The cursor's lowest row lies below the bar: 150 twips into the bar, 100 / 3075 s a twip.
+    presser(f.Image4, QPoint(10, 10));
+    EXPECT_EQ(piste.calls(), std::vector<std::string>{"CurrentPosition=5"});
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
+
+    // At the end of the file the whole cursor stands past the bar's right end.
+    piste.setCurrentPosition(100);
+    f.Timer1_Timer();
+    ASSERT_EQ(f.Image4->Left(), 3915);
+    presser(f.Image4, QPoint(0, 5));
+    EXPECT_EQ(piste.calls(), std::vector<std::string>{"CurrentPosition=100"});
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
+
+    // The knob's top row lies above the track; its left edge is 420 twips into the track.
+    presser(f.Image2, QPoint(0, 0));
+    EXPECT_EQ(f.Label5->text(), "Volume: 09 / 20");
+    EXPECT_EQ(ctx.vVolume, 11);
+    EXPECT_FALSE(f.vGlisserVolume);
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
 }
 
 QMimeData* fichiersDeposes(const QStringList& chemins)
