@@ -238,11 +238,30 @@ void FInterface::finirDemarrage()
     activateWindow();
 }
 
+// The original platform activates a window at the press that falls on it, before the click's
+// handlers run; X activates it only after them, and that late activation would close the
+// About box the same click opened. So a press on the inactive window counts as its
+// activation, and the activation that follows it is not counted again.
 bool FInterface::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+    if (event->type() == QEvent::Show && windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
+    if (event->type() == QEvent::WindowActivate) {
+        if (activeParPression_)
+            activeParPression_ = false;
+        else
+            Form_Activate();
+    }
     return QWidget::event(event);
+}
+
+bool FInterface::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == windowHandle() && event->type() == QEvent::MouseButtonPress && !isActiveWindow()) {
+        activeParPression_ = true;
+        Form_Activate();
+    }
+    return QWidget::eventFilter(objet, event);
 }
 
 void FInterface::Form_Activate()
