@@ -7,6 +7,7 @@
 #include "platform/dialog_service.h"
 #include "platform/dropped_files.h"
 #include "platform/hourglass.h"
+#include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
@@ -32,6 +33,7 @@ namespace tulvane::player {
 namespace {
 
 using namespace disposition;
+using platform::arial;
 
 constexpr int kNiveauMax = 20;
 
@@ -39,19 +41,6 @@ constexpr int kNiveauMax = 20;
 int arrondi(double valeur)
 {
     return static_cast<int>(std::nearbyint(valeur));
-}
-
-QFont arial(int pixels, bool gras = false)
-{
-    QFont police(QStringList{"Arial", "Liberation Sans"});
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
-void donnerLaPlace(QLabel& label)
-{
-    label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
 }
 
 void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
@@ -91,18 +80,17 @@ void FInterface::creerControles()
     Picture1->MouseUp = [this](auto b, auto s, float x, float y) { Picture1_MouseUp(b, s, x, y); };
     Picture1->accepterDepots([this](const QMimeData& donnees) { Picture1_OLEDragDrop(donnees); });
 
-    // Labels take their own presses: only the bare skin moves the window. A caption wider
-    // than its place in this font is given the room, not cut.
+    // Labels take their own presses: only the bare skin moves the window.
     const auto etiquette = [](QWidget* parent, const QString& texte, const Zone& place) {
         auto* label = new QLabel(texte, parent);
         label->setGeometry(place.enPixels());
         label->setAttribute(Qt::WA_NoMousePropagation);
-        donnerLaPlace(*label);
+        platform::fitTextToBox(*label);
         return label;
     };
     const auto enGras = [](QLabel* label) {
         label->setFont(arial(16, true));
-        donnerLaPlace(*label);
+        platform::fitTextToBox(*label);
         return label;
     };
     Label2 = enGras(etiquette(Picture1, "", kLabel2));
@@ -166,7 +154,7 @@ void FInterface::creerControles()
     QLabel* infos = etiquette(Picture1, "Infos", kLabel21);
     infos->setFont(arial(11, true));
     infos->setAlignment(Qt::AlignCenter);
-    donnerLaPlace(*infos);
+    platform::fitTextToBox(*infos);
     colorer(*infos, QPalette::WindowText, QColor(0x68, 0x76, 0x9A));
     infos->setAttribute(Qt::WA_TransparentForMouseEvents);
 

@@ -5,6 +5,7 @@
 #include "components/media_player.h"
 #include "metadata/id3v1.h"
 #include "metadata/mpeg.h"
+#include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
@@ -343,18 +344,10 @@ void FListe::creerAide()
         {4, 240, 2160, 4110, 375, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
         {5, 240, 2880, 4305, 195, "Dans le cas contraire, vous devez charger une liste existante"},
     }};
-    // The boxes were drawn for a smaller face: a text may run on to the panel's right
-    // margin and down to the next text.
-    const QFont police = policeCompacte(Picture1->font());
-    for (std::size_t i = 0; i < textes.size(); ++i) {
-        const Texte& t = textes[i];
-        const int largeur = std::max(t.largeur, int(kLargeurAide) - 240 - t.gauche);
-        const int bas = i + 1 < textes.size() ? textes[i + 1].haut - 45 : int(kHauteurAide) - 120;
-        QLabel* label = etiquette(Picture1, QString::fromUtf8(t.texte), t.gauche, t.haut, largeur,
-                                  std::max(t.hauteur, bas - t.haut));
-        QFont f = police;
-        f.setBold(t.index == 7);
-        label->setFont(f);
+    for (const Texte& t : textes) {
+        QLabel* label = etiquette(Picture1, QString::fromUtf8(t.texte), t.gauche, t.haut, t.largeur, t.hauteur);
+        label->setFont(platform::arial(11, t.index == 7));
+        platform::fitTextToBox(*label);
         Label3[t.index] = label;
     }
 }

@@ -1,5 +1,6 @@
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
+#include "platform/twips.h"
 #include "player/controle_image.h"
 #include "player/finterface.h"
 #include "player/habillage.h"
@@ -63,6 +64,46 @@ protected:
         return static_cast<int>(std::count(piste.calls().begin(), piste.calls().end(), appel));
     }
 };
+
+// ---- Labels ----
+
+QLabel* etiquette(const QWidget& fenetre, const QString& texte)
+{
+    for (QLabel* label : fenetre.findChildren<QLabel*>())
+        if (label->text() == texte)
+            return label;
+    return nullptr;
+}
+
+TEST_F(FInterfaceTest, TheLabelsKeepTheirPlacesAndFacesAndShowTheirWholeCaption)
+{
+    struct Cas {
+        QString texte;
+        QRect twips;
+        int pixels;  // 8.25 pt is 11 pixels, 12 pt 16
+        bool gras;
+    };
+    const Cas cas[] = {
+        {"Temps écoulé", {480, 1080, 1005, 210}, 11, false},   {"00:00", {840, 1320, 630, 285}, 16, true},
+        {"D :", {3180, 1080, 195, 210}, 11, false},            {"R :", {3900, 1080, 195, 210}, 11, false},
+        {"Piste :", {3180, 1380, 435, 210}, 11, false},        {"000 / 000", {3660, 1380, 675, 210}, 11, false},
+        {"Qualité audio :", {540, 3180, 1020, 210}, 11, false}, {"Infos", {3720, 135, 435, 195}, 11, true},
+        {"Volume : 10 / 20", {3300, 3590, 1380, 210}, 11, false},
+        {"Aucun fichier dans la Play-List...", {1080, 1380, 2340, 210}, 11, false},
+    };
+    for (const Cas& c : cas) {
+        const QLabel* label = etiquette(f, c.texte);
+        ASSERT_NE(label, nullptr) << c.texte.toStdString();
+        const QRect pixels(platform::twipsEnPixels(c.twips.x()), platform::twipsEnPixels(c.twips.y()),
+                           platform::twipsEnPixels(c.twips.width()), platform::twipsEnPixels(c.twips.height()));
+        EXPECT_EQ(label->geometry(), pixels) << c.texte.toStdString();
+        EXPECT_EQ(label->font().pixelSize(), c.pixels) << c.texte.toStdString();
+        EXPECT_EQ(label->font().bold(), c.gras) << c.texte.toStdString();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(c.texte), label->width()) << c.texte.toStdString();
+    }
+    EXPECT_EQ(f.Label4->font().pixelSize(), 16);
+    EXPECT_EQ(f.Label2->geometry(), QRect(32, 40, 273, 19));
+}
 
 // ---- Heartbeat ----
 

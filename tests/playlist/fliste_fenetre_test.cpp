@@ -72,23 +72,38 @@ TEST_F(FenetreTest, LoadFillsTheFieldListAndSetsTheFrequency)
     EXPECT_TRUE(liste().ProgressBar1->isHidden());
 }
 
-TEST_F(FenetreTest, TheHelpPanelHoldsItsTexts)
+TEST_F(FenetreTest, TheHelpPanelHoldsItsTextsInTheirBoxesWhole)
 {
-    const std::vector<std::pair<std::size_t, const char*>> textes = {
-        {7, "Informations sur l'importation de fichiers multimédias dans une liste :"},
-        {0, "Pour ajouter des fichiers à la Play-List active, utilisez les options suivantes à partir du menu "
-            "Fichiers :"},
-        {1, "> Importation de fichier(s) audio/vidéo"},
-        {3, "> Importation depuis emplacement..."},
-        {4, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
-        {5, "Dans le cas contraire, vous devez charger une liste existante"}};
-    for (const auto& [index, texte] : textes) {
-        ASSERT_NE(liste().Label3[index], nullptr) << index;
-        EXPECT_EQ(liste().Label3[index]->text(), QString::fromUtf8(texte));
-        EXPECT_EQ(liste().Label3[index]->parentWidget(), liste().Picture1);
-        EXPECT_EQ(liste().Label3[index]->font().bold(), index == 7);
+    struct Texte {
+        std::size_t index;
+        QRect twips;
+        const char* texte;
+    };
+    const Texte textes[] = {
+        {7, {840, 180, 3390, 435}, "Informations sur l'importation de fichiers multimédias dans une liste :"},
+        {0, {240, 900, 4455, 435},
+         "Pour ajouter des fichiers à la Play-List active, utilisez les options suivantes à partir du menu "
+         "Fichiers :"},
+        {1, {240, 1500, 2670, 195}, "> Importation de fichier(s) audio/vidéo"},
+        {3, {240, 1740, 2550, 195}, "> Importation depuis emplacement..."},
+        {4, {240, 2160, 4110, 375}, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
+        {5, {240, 2880, 4305, 195}, "Dans le cas contraire, vous devez charger une liste existante"}};
+    for (const Texte& t : textes) {
+        const QLabel* label = liste().Label3[t.index];
+        ASSERT_NE(label, nullptr) << t.index;
+        EXPECT_EQ(label->text(), QString::fromUtf8(t.texte));
+        EXPECT_EQ(label->parentWidget(), liste().Picture1);
+        EXPECT_EQ(label->geometry(), QRect(twipsEnPixels(t.twips.x()), twipsEnPixels(t.twips.y()),
+                                           twipsEnPixels(t.twips.width()), twipsEnPixels(t.twips.height())))
+            << t.index;
+        EXPECT_EQ(label->font().pixelSize(), 11) << t.index;  // 8.25 pt
+        EXPECT_EQ(label->font().bold(), t.index == 7);
+        // Whole lines, the last one at least half shown.
+        const QFontMetrics mesure(label->font());
+        const QRect besoin = mesure.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text());
+        EXPECT_LE(besoin.width(), label->width()) << t.index;
+        EXPECT_LE(besoin.height(), label->height() + mesure.boundingRect("X").height() / 2) << t.index;
     }
-    EXPECT_EQ(liste().Label3[1]->pos(), QPoint(twipsEnPixels(240), twipsEnPixels(1500)));
     EXPECT_EQ(liste().Picture1->size(), QSize(twipsEnPixels(4935), twipsEnPixels(3315)));
     EXPECT_EQ(liste().Picture1->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
 }
