@@ -2,7 +2,7 @@
 
 namespace tulvane::player {
 
-// Nothing is kept between runs yet.
+// Empty until the settings are kept between runs.
 void fnSauverParametres(app::Contexte& /*contexte*/)
 {
 }

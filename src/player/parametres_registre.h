@@ -6,7 +6,8 @@ class Contexte;
 
 namespace tulvane::player {
 
-// Writes the settings the next start restores; called by the quit.
+// Where the quit writes the settings the next start restores. For now an empty hook: nothing
+// is written and nothing is restored until the settings store is wired to it.
 void fnSauverParametres(app::Contexte& contexte);
 
 }  // namespace tulvane::player
