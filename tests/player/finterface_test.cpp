@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 using namespace tulvane;
 using platform::MessageAnswer;
@@ -537,11 +538,30 @@ TEST_F(FInterfaceTest, DataWithoutFilesAddsNothingAndDoesNotPause)
     EXPECT_TRUE(piste.calls().empty());
 }
 
-TEST_F(FInterfaceTest, TheWindowIsCutFromItsSkinBeforeItShows)
+TEST(FInterfaceShape, TheWindowIsCutFromItsSkinBeforeItFirstShows)
 {
+    // What the window's shape is at the moment it first shows.
+    struct Guetteur : QObject {
+        std::optional<QRegion> forme;
+        bool eventFilter(QObject* objet, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && !forme)
+                forme = static_cast<QWidget*>(objet)->mask();
+            return false;
+        }
+    } guetteur;
+    test::ContexteDeTest t;
+    player::FInterface& f = t.ctx().fInterface();
+    ASSERT_FALSE(f.isVisible());
+    f.installEventFilter(&guetteur);
+    f.Form_Load();
+    ASSERT_TRUE(f.isVisible());
+    ASSERT_TRUE(guetteur.forme.has_value());
+
     EXPECT_TRUE(f.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(f.size(), QSize(329, 317));
-    const QRegion forme = f.mask();
+    const QRegion& forme = *guetteur.forme;
+    EXPECT_EQ(forme, f.mask());
     EXPECT_EQ(forme.boundingRect().top(), 3);
     EXPECT_EQ(forme.boundingRect().bottom(), 314);
     EXPECT_FALSE(forme.contains(QPoint(0, 0)));
