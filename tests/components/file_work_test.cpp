@@ -3,6 +3,7 @@
 
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 #include <QCoreApplication>
@@ -108,7 +109,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasChemin{"relatif/Été à l'eau.ogg", "Été à l'eau.ogg", "relatif/"},
                     CasChemin{"titre.mp3", "titre.mp3", ""},
                     CasChemin{"/home/ana/Musique/", "", "/home/ana/Musique/"},
-                    CasChemin{"", "", ""}));
+                    CasChemin{"", "", ""}),
+    [](const auto& info) { return tulvane::test::caseName(info.param.chemin); });
 
 TEST(FileWork, ExisteIsTrueForFilesAndLinksToFilesOnly)
 {
@@ -478,6 +480,7 @@ TEST(ChiffreRadios, EveryShorterPrefixIsRefused)
 }
 
 struct CasTroisLignes {
+    const char* nom;
     const char* texte;
     std::size_t stations;
     std::size_t ligneFautive;
@@ -499,14 +502,15 @@ TEST_P(TroisLignes, ReadsWholeStationsOrNamesTheFaultyLine)
 
 INSTANTIATE_TEST_SUITE_P(
     ChiffreRadios, TroisLignes,
-    testing::Values(CasTroisLignes{"", 0, 0},
-                    CasTroisLignes{"A\r\na1\r\na2\r\n", 1, 0},
-                    CasTroisLignes{"A\na1\na2\nB\r\nb1\r\nb2", 2, 0},
-                    CasTroisLignes{"A\na1\na2\n\n\r\n", 1, 0},
-                    CasTroisLignes{"A\na1\na2\nB\nb1\n", 0, 6},
-                    CasTroisLignes{"A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
-                    CasTroisLignes{"A\na1\ta\na2\n", 0, 2},
-                    CasTroisLignes{"A\na1\r\ra\na2\n", 0, 2}));
+    testing::Values(CasTroisLignes{"empty", "", 0, 0},
+                    CasTroisLignes{"oneStation", "A\r\na1\r\na2\r\n", 1, 0},
+                    CasTroisLignes{"mixedLineEnds", "A\na1\na2\nB\r\nb1\r\nb2", 2, 0},
+                    CasTroisLignes{"emptyLinesAtTheEnd", "A\na1\na2\n\n\r\n", 1, 0},
+                    CasTroisLignes{"stationCutShort", "A\na1\na2\nB\nb1\n", 0, 6},
+                    CasTroisLignes{"emptyLineBetween", "A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
+                    CasTroisLignes{"tabInAnAddress", "A\na1\ta\na2\n", 0, 2},
+                    CasTroisLignes{"carriageReturnInAnAddress", "A\na1\r\ra\na2\n", 0, 2}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(ChiffreRadios, ThreeLineTextEndsEveryLineWithCrLf)
 {

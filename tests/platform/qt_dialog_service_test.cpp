@@ -1,17 +1,18 @@
 #include "platform/qt_dialog_service.h"
 
 #include "fakes/scripted_dialogs.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QDialogButtonBox>
-#include <QLineEdit>
-#include <QAbstractItemView>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -80,6 +81,7 @@ QAbstractButton* buttonCaptioned(const QMessageBox* box, const QString& caption)
 // --- filters -------------------------------------------------------------------------------
 
 struct FilterCase {
+    const char* nom;
     const char* filter;
     QStringList expected;
 };
@@ -99,14 +101,16 @@ TEST_P(QtNameFilters, OneQtFilterPerPair)
 INSTANTIATE_TEST_SUITE_P(
     Cases, QtNameFilters,
     testing::Values(
-        FilterCase{"Tous les fichiers|*.*|Listes|*.tvl4;*.m3u",
+        FilterCase{"everyFileAndTwoPatterns", "Tous les fichiers|*.*|Listes|*.tvl4;*.m3u",
                    {"Tous les fichiers (*)", "Listes (*.[tT][vV][lL]4 *.[mM]3[uU])"}},
-        FilterCase{"Play-List Tulvane (*.tvl4)|*.tvl4", {"Play-List Tulvane (*.tvl4) (*.[tT][vV][lL]4)"}},
-        FilterCase{"Fichiers MP3| *.MP3 ; ;*.Mp2v", {"Fichiers MP3 (*.[mM][pP]3 *.[mM][pP]2[vV])"}},
-        FilterCase{"Crochets|*[1].txt", {"Crochets (*[[]1].[tT][xX][tT])"}},
-        FilterCase{"", {}},
-        FilterCase{"Sans motif|", {}},
-        FilterCase{"A|*.a|Orphelin", {"A (*.[aA])"}}));
+        FilterCase{"patternInTheDescription", "Play-List Tulvane (*.tvl4)|*.tvl4",
+                   {"Play-List Tulvane (*.tvl4) (*.[tT][vV][lL]4)"}},
+        FilterCase{"blanksAndEmptyPatterns", "Fichiers MP3| *.MP3 ; ;*.Mp2v", {"Fichiers MP3 (*.[mM][pP]3 *.[mM][pP]2[vV])"}},
+        FilterCase{"bracket", "Crochets|*[1].txt", {"Crochets (*[[]1].[tT][xX][tT])"}},
+        FilterCase{"empty", "", {}},
+        FilterCase{"noPattern", "Sans motif|", {}},
+        FilterCase{"orphanDescription", "A|*.a|Orphelin", {"A (*.[aA])"}}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(QtNameFilters, PatternsMatchEitherCaseEvenWhereMatchingIsCaseSensitive)
 {
@@ -224,6 +228,12 @@ void PrintTo(const BoxCase& c, std::ostream* out)
     *out << c.captions.join(u'/').toStdString() << ", press " << c.press.toStdString();
 }
 
+std::string boxCaseName(const testing::TestParamInfo<BoxCase>& info)
+{
+    const char* buttons[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+    return buttons[static_cast<int>(info.param.buttons)] + ("_" + tulvane::test::caseName(info.param.press.toStdString()));
+}
+
 class QtMessageBox : public testing::TestWithParam<BoxCase> {};
 
 TEST_P(QtMessageBox, OffersFrenchButtonsAndReturnsThePressedOne)
@@ -258,7 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Oui", MessageAnswer::Yes},
                     BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Non", MessageAnswer::No},
                     BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Annuler", MessageAnswer::Cancel},
-                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Escape", MessageAnswer::Cancel}));
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Escape", MessageAnswer::Cancel}),
+    boxCaseName);
 
 TEST(QtMessageBoxLook, ShowsTextTitleAndIconAsGivenAndTextNeverAsMarkup)
 {

@@ -6,6 +6,7 @@
 #include "player/habillage.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
+#include "support/case_names.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -198,7 +199,10 @@ TEST_P(CursorPosition, IsTheBarsLeftPlusTheRoundedShare)
 INSTANTIATE_TEST_SUITE_P(Cases, CursorPosition,
                          testing::Values(Curseur{6150, 1, 840}, Curseur{6150, 3, 842}, Curseur{6150, 5, 842},
                                          Curseur{6150, 7, 844}, Curseur{3075, 100, 940},
-                                         Curseur{100, 99.9, 3912}));
+                                         Curseur{100, 99.9, 3912}),
+                         [](const auto& info) {
+                             return "length" + tulvane::test::caseName(info.param.duree) + "At" + tulvane::test::caseName(info.param.position);
+                         });
 
 TEST_F(FInterfaceTest, AnUnknownLengthLeavesTheCursorAndSeeksToZero)
 {
@@ -267,7 +271,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, VolumeSlider,
                                          Volume{990, "Volume: 20 / 20", 0, 3555},    // within half a step
                                          Volume{5000, "Volume: 20 / 20", 0, 3540},   // far right: the end
                                          Volume{-400, "Volume: 00 / 20", 20, 2565},  // far left: the start
-                                         Volume{150, "Volume: 03 / 20", 17, 2715}));
+                                         Volume{150, "Volume: 03 / 20", 17, 2715}),
+                         [](const auto& info) { return "x" + tulvane::test::caseName(info.param.x); });
 
 TEST_F(FInterfaceTest, OnlyADragMovesTheVolume)
 {

@@ -5,6 +5,7 @@
 #include "playlist/deplacement_lignes.h"
 #include "playlist/extensions.h"
 #include "playlist/fliste.h"
+#include "support/case_names.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
@@ -174,7 +175,8 @@ TEST_P(GlisserR, MovesAsTheBandsSay)
 INSTANTIATE_TEST_SUITE_P(Cases, GlisserR,
     testing::Values(CasGlisser{-1, "PRQSTUV", false}, CasGlisser{-2, "PQRSTUV", true},
                     CasGlisser{2, "PQSRTUV", false}, CasGlisser{1, "PQRSTUV", false},
-                    CasGlisser{-1.2, "PRQSTUV", false}, CasGlisser{2.4, "PQSRTUV", false}));
+                    CasGlisser{-1.2, "PRQSTUV", false}, CasGlisser{2.4, "PQSRTUV", false}),
+    [](const auto& info) { return "bands" + tulvane::test::caseName(info.param.bandes); });
 
 // The list view's own events, as Qt delivers them, reach the handlers.
 TEST_F(DeplacementTest, TheViewsPressesAndDropsReachTheAddAndMoveHandlers)

@@ -5,6 +5,7 @@
 #include "player/finterface.h"
 #include "playlist/fliste.h"
 #include "support/bytes.h"
+#include "support/case_names.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -177,7 +178,13 @@ TEST_P(BarreTest, ToggledTwiceTheLayoutComesBackExactly)
     EXPECT_EQ(placements(f), avant);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BarreTest, testing::Values(0, 1, 2));
+std::string nomBarre(const testing::TestParamInfo<int>& info)
+{
+    const char* barres[] = {"toolBar", "searchBar", "statusBar"};
+    return barres[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BarreTest, testing::Values(0, 1, 2), nomBarre);
 
 TEST_F(FenetreTest, TheViewMenuEntryTogglesItsBarOnceAClick)
 {
@@ -367,7 +374,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EntreeMenuTest,
                     CasEntree{"a_propos", "A propos de Tulvane ©", 5, ""},
                     CasEntree{"Support", "Support technique Online", 0, "F1"},
                     CasEntree{"cacher", "Cacher dans le Sys-Tray", 0, ""},
-                    CasEntree{"voir_lecteur", "Afficher le lecteur Tulvane", 5, "F12"}));
+                    CasEntree{"voir_lecteur", "Afficher le lecteur Tulvane", 5, "F12"}),
+    [](const auto& info) { return tulvane::test::caseName(info.param.nom); });
 
 TEST_F(FenetreTest, ChecksStartAsTheMenusAreDrawn)
 {
