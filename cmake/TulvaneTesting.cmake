@@ -13,6 +13,8 @@ function(tulvane_add_test name)
     file(CHMOD ${runtime_dir} DIRECTORY_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
+        # Every parametrised case is named: the names stay as they are, not the printed values.
+        NO_PRETTY_VALUES
         PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;XDG_RUNTIME_DIR=${runtime_dir};QT_MEDIA_BACKEND=gstreamer"
     )
 endfunction()

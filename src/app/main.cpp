@@ -1,5 +1,6 @@
 #include "app/services_reels.h"
 #include "components/qt_media_player.h"
+#include "platform/qt_french.h"
 #include "player/fstart.h"
 
 #include <QApplication>
@@ -21,6 +22,9 @@ int main(int argc, char** argv)
     tulvane::components::prepareMediaBackend();
     QApplication application(argc, argv);
     QApplication::setApplicationName("Tulvane");
+    if (!tulvane::platform::installQtFrench(application))
+        qWarning("Catalogue français de Qt introuvable (paquet qt6-translations-l10n) : "
+                 "les boîtes de dialogue standard resteront en anglais.");
     // The player lives on in the tray with no window shown; a message box closing then
     // must not end it.
     QApplication::setQuitOnLastWindowClosed(false);

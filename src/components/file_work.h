@@ -42,8 +42,9 @@ public:
     virtual ResultatOperation Telecharger(const QString& adresse, const QString& cheminLocal) = 0;
 
     // Opens a web address in the browser, or starts a program by name; "sndvol32" is the
-    // desktop's volume control. The window style (1 normal, 3 maximised) is left to the
-    // desktop, which decides how a new window opens.
+    // desktop's volume control. Style 3 opens a page maximised when the default browser can
+    // be asked to (the Chromium family); otherwise, as for style 1 (normal), the desktop
+    // decides how the new window opens.
     virtual ResultatOperation Lancer(const QString& cible, int styleFenetre) = 0;
 
     // Moves the file to the user's trash.

@@ -14,6 +14,7 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <span>
@@ -53,6 +54,16 @@ constexpr std::array<ControleVolume, 6> kControlesVolume = {{
     {"mate-volume-control", nullptr},
 }};
 
+constexpr int kFenetreAgrandie = 3;
+
+// The browsers that open their window maximised when asked on their command line, by the
+// name of their desktop entry, which is also the name of their program. Firefox has no such
+// option: it opens the size it last had.
+constexpr std::array<const char*, 9> kNavigateursAgrandissables = {
+    "chromium", "chromium-browser", "google-chrome", "google-chrome-stable", "brave-browser",
+    "microsoft-edge", "microsoft-edge-stable", "vivaldi-stable", "opera",
+};
+
 QString raisonReseau(const QNetworkReply& reponse)
 {
     const int statut = reponse.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -82,6 +93,17 @@ Bureau Bureau::systeme()
         [](const QString& programme) { return QStandardPaths::findExecutable(programme); },
         [](const QString& chemin, const QStringList& arguments) { return QProcess::startDetached(chemin, arguments); },
         [](const QUrl& adresse) { return QDesktopServices::openUrl(adresse); },
+        [] {
+            const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+            if (xdgMime.isEmpty())
+                return QString();
+            QProcess requete;
+            requete.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                                    QStringLiteral("x-scheme-handler/https")});
+            if (!requete.waitForFinished(2000) || requete.exitCode() != 0)
+                return QString();
+            return QString::fromLocal8Bit(requete.readAllStandardOutput()).trimmed();
+        },
     };
 }
 
@@ -181,15 +203,31 @@ ResultatOperation QtFileWork::Telecharger(const QString& adresse, const QString&
     return ResultatOperation::succes();
 }
 
-ResultatOperation QtFileWork::Lancer(const QString& cible, int /*styleFenetre*/)
+ResultatOperation QtFileWork::ouvrirAdresse(const QString& adresse, int styleFenetre)
+{
+    const QUrl url = QUrl::fromUserInput(adresse);
+    if (styleFenetre == kFenetreAgrandie) {
+        QString navigateur = bureau_.navigateurParDefaut();
+        if (navigateur.endsWith(u".desktop"))
+            navigateur.chop(8);
+        const bool agrandissable = std::any_of(kNavigateursAgrandissables.begin(), kNavigateursAgrandissables.end(),
+                                               [&navigateur](const char* nom) { return navigateur == QLatin1String(nom); });
+        const QString programme = agrandissable ? bureau_.trouverProgramme(navigateur) : QString();
+        if (!programme.isEmpty()
+            && bureau_.demarrer(programme, {QStringLiteral("--start-maximized"), url.toString()}))
+            return ResultatOperation::succes();
+    }
+    if (bureau_.ouvrirAdresse(url))
+        return ResultatOperation::succes();
+    return ResultatOperation::echec(
+        QStringLiteral("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(entreGuillemets(adresse)));
+}
+
+ResultatOperation QtFileWork::Lancer(const QString& cible, int styleFenetre)
 {
     const QString texte = cible.trimmed();
-    if (estAdresseWeb(texte)) {
-        if (bureau_.ouvrirAdresse(QUrl::fromUserInput(texte)))
-            return ResultatOperation::succes();
-        return ResultatOperation::echec(
-            QStringLiteral("Impossible d'ouvrir l'adresse %1 dans le navigateur.").arg(entreGuillemets(texte)));
-    }
+    if (estAdresseWeb(texte))
+        return ouvrirAdresse(texte, styleFenetre);
     if (texte.compare(u"sndvol32", Qt::CaseInsensitive) == 0
         || texte.compare(u"sndvol32.exe", Qt::CaseInsensitive) == 0)
         return lancerControleVolume();

@@ -17,8 +17,12 @@ struct Bureau {
     std::function<QString(const QString& programme)> trouverProgramme;
     std::function<bool(const QString& chemin, const QStringList& arguments)> demarrer;
     std::function<bool(const QUrl& adresse)> ouvrirAdresse;
+    // The desktop entry of the user's default web browser ("chromium.desktop"), "" when the
+    // desktop does not say.
+    std::function<QString()> navigateurParDefaut;
 
-    // The search path, detached processes and the desktop's URL handler.
+    // The search path, detached processes, the desktop's URL handler and its choice of
+    // browser.
     static Bureau systeme();
 };
 
@@ -43,6 +47,7 @@ public:
 
 private:
     ResultatOperation lancerControleVolume();
+    ResultatOperation ouvrirAdresse(const QString& adresse, int styleFenetre);
 
     components::SettingsStore& registre_;
     Bureau bureau_;

@@ -2,13 +2,20 @@
 
 #include "platform/ansi_text.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace tulvane::platform {
 
@@ -46,21 +53,6 @@ QMessageBox::StandardButton qtButton(MessageAnswer answer)
     return QMessageBox::Ok;
 }
 
-QString caption(MessageAnswer answer)
-{
-    switch (answer) {
-    case MessageAnswer::Ok:
-        break;
-    case MessageAnswer::Cancel:
-        return QStringLiteral("Annuler");
-    case MessageAnswer::Yes:
-        return QStringLiteral("Oui");
-    case MessageAnswer::No:
-        return QStringLiteral("Non");
-    }
-    return QStringLiteral("OK");
-}
-
 // The original platform's patterns ignore case and take "[" literally; Qt's wildcards do
 // neither, so each letter becomes a set of its two cases.
 QString caselessPattern(const QString& pattern)
@@ -83,18 +75,122 @@ QString caselessPattern(const QString& pattern)
     return out;
 }
 
+// Qt's dialog carries the names through its name field, where several names stand each
+// between double quotes; a name that holds a double quote comes back from it cut at the quote
+// (another file, or the folder), and its button is disabled for it. So the names are taken
+// here where they stand whole: a name typed alone, or the files selected in the view while
+// the field shows them as the dialog wrote them.
+class FileDialog final : public QFileDialog {
+public:
+    FileDialog(const QString& title, AcceptMode mode)
+        : QFileDialog(QApplication::activeWindow(), title)
+    {
+        setAcceptMode(mode);
+    }
+
+    QStringList chosenFiles() const { return chosen_.isEmpty() ? selectedFiles() : chosen_; }
+
+    void accept() override
+    {
+        chosen_ = wholeNames(typed());
+        if (chosen_.isEmpty())
+            QFileDialog::accept();
+        else
+            QDialog::accept();
+    }
+
+protected:
+    // Qt makes the dialog's widgets when it first shows.
+    void showEvent(QShowEvent* event) override
+    {
+        QFileDialog::showEvent(event);
+        if (field_ != nullptr)
+            return;
+        field_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (const auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttonBox")))
+            acceptButton_ = buttons->button(acceptMode() == AcceptOpen ? QDialogButtonBox::Open : QDialogButtonBox::Save);
+        if (field_ == nullptr || acceptButton_ == nullptr)
+            return;
+        // After Qt's own handler of the same signal.
+        connect(field_, &QLineEdit::textChanged, this, [this] { keepAcceptEnabled(); });
+        acceptButton_->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == acceptButton_ && event->type() == QEvent::EnabledChange)
+            keepAcceptEnabled();
+        return QFileDialog::eventFilter(watched, event);
+    }
+
+private:
+    // Qt disables the button for the names it cuts; they are good names here.
+    void keepAcceptEnabled()
+    {
+        if (!acceptButton_->isEnabled() && !wholeNames(typed()).isEmpty())
+            acceptButton_->setEnabled(true);
+    }
+
+    QString typed() const { return field_ != nullptr ? field_->text() : QString(); }
+
+    // The names of the field where Qt's reading would cut them; none where Qt reads it right
+    // (nothing typed, a folder to open, several names typed by hand).
+    QStringList wholeNames(const QString& typed) const
+    {
+        const QFileInfo alone(directory(), typed);
+        if (typed.isEmpty() || alone.isDir())
+            return {};
+        if (acceptMode() == AcceptSave)
+            return typed.contains(u'"') ? QStringList{alone.absoluteFilePath()} : QStringList{};
+        if (alone.isFile())
+            return {alone.absoluteFilePath()};
+        QModelIndexList rows = selectedFileRows();
+        if (rows.size() < 2 || typed != quotedNames(rows))
+            return {};
+        std::sort(rows.begin(), rows.end(), [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+        QStringList files;
+        for (const QModelIndex& row : rows)
+            files += row.data(QFileSystemModel::FilePathRole).toString();
+        return files;
+    }
+
+    // What the view has selected but folders, in the order of the selection, as the field
+    // shows them.
+    QModelIndexList selectedFileRows() const
+    {
+        const auto* view = findChild<QAbstractItemView*>(QStringLiteral("listView"));
+        if (view == nullptr)
+            return {};
+        QModelIndexList files;
+        for (const QModelIndex& row : view->selectionModel()->selectedRows()) {
+            if (!QFileInfo(row.data(QFileSystemModel::FilePathRole).toString()).isDir())
+                files += row;
+        }
+        return files;
+    }
+
+    static QString quotedNames(const QModelIndexList& rows)
+    {
+        QStringList names;
+        for (const QModelIndex& row : rows)
+            names += u'"' + row.data().toString() + u'"';
+        return names.join(u' ');
+    }
+
+    QLineEdit* field_ = nullptr;
+    QPushButton* acceptButton_ = nullptr;
+    QStringList chosen_;
+};
+
 // The dialog shows only the descriptions, as the original platform does; the patterns stay
-// in the filters for matching.
+// in the filters for matching. It opens on the names alone, as the original platform's does.
 void prepare(QFileDialog& dialog, const QString& filter, const QString& fileName)
 {
     const QStringList filters = qtNameFilters(filter);
     if (!filters.isEmpty())
         dialog.setNameFilters(filters);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Regarder dans :"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nom du fichier :"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Types de fichiers :"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annuler"));
+    dialog.setViewMode(QFileDialog::List);
     if (!fileName.isEmpty())
         dialog.selectFile(fileName);
 }
@@ -149,7 +245,7 @@ MessageAnswer QtDialogService::messageBox(const QString& text, const QString& ti
     box.setTextFormat(Qt::PlainText);
     const std::vector<MessageAnswer> answers = answersOf(buttons);
     for (const MessageAnswer answer : answers)
-        box.addButton(qtButton(answer))->setText(caption(answer));
+        box.addButton(qtButton(answer));
     box.setDefaultButton(qtButton(answers.front()));
     box.setEscapeButton(box.button(qtButton(escapeAnswer(buttons))));
     box.exec();
@@ -167,8 +263,6 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title,
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
-    dialog.setOkButtonText(QStringLiteral("OK"));
-    dialog.setCancelButtonText(QStringLiteral("Annuler"));
     if (auto* label = dialog.findChild<QLabel*>())
         label->setTextFormat(Qt::PlainText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
@@ -176,27 +270,23 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title,
 
 QStringList QtDialogService::showOpen(const OpenRequest& request)
 {
-    QFileDialog dialog(QApplication::activeWindow(), request.title);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    FileDialog dialog(request.title, QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     prepare(dialog, request.filter, request.fileName);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
+    return dialog.exec() == QDialog::Accepted ? dialog.chosenFiles() : QStringList();
 }
 
 QString QtDialogService::showSave(const SaveRequest& request)
 {
     return confirmSavePath(request, *this, [&request](const QString& proposed) {
-        QFileDialog dialog(QApplication::activeWindow(), request.title);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        FileDialog dialog(request.title, QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // Replacing is asked by confirmSavePath, in French, after the read-only check.
         dialog.setOption(QFileDialog::DontConfirmOverwrite);
         prepare(dialog, request.filter, proposed);
-        dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Enregistrer"));
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        if (dialog.exec() != QDialog::Accepted || dialog.chosenFiles().isEmpty())
             return QString();
-        return dialog.selectedFiles().constFirst();
+        return dialog.chosenFiles().constFirst();
     });
 }
 

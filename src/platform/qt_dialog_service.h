@@ -18,7 +18,8 @@ QStringList qtNameFilters(const QString& filter);
 QString confirmSavePath(const SaveRequest& request, DialogService& asker,
                         const std::function<QString(const QString& proposed)>& pick);
 
-// The dialogs on Qt, modal over the active window, with French captions.
+// The dialogs on Qt, modal over the active window. Their standard captions come from Qt's
+// French catalogue, which the program installs at start-up.
 class QtDialogService final : public DialogService {
 public:
     MessageAnswer messageBox(const QString& text, const QString& title, MessageIcon icon,

@@ -37,6 +37,19 @@ void ControleImage::accepterDepots(std::function<void(const QMimeData& donnees)>
     setAcceptDrops(true);
 }
 
+void ControleImage::agirSur(ControleImage& piste)
+{
+    const auto transmettre = [this, &piste](Souris ControleImage::*evenement) {
+        return [this, &piste, evenement](Qt::MouseButton bouton, Qt::KeyboardModifiers maj, float x, float y) {
+            if (const Souris& gestionnaire = piste.*evenement)
+                gestionnaire(bouton, maj, x + float(gauche_ - piste.gauche_), y + float(haut_ - piste.haut_));
+        };
+    };
+    MouseDown = transmettre(&ControleImage::MouseDown);
+    MouseMove = transmettre(&ControleImage::MouseMove);
+    MouseUp = transmettre(&ControleImage::MouseUp);
+}
+
 void ControleImage::paintEvent(QPaintEvent*)
 {
     if (image_.isNull())

@@ -35,6 +35,10 @@ public:
     std::function<void()> DblClick;
     // From then on the control takes files dropped from the desktop.
     void accepterDepots(std::function<void(const QMimeData& donnees)> OLEDragDrop);
+    // From then on presses, moves and releases on this control act on `piste`, at the same
+    // place of the panel: a part that rides on a track is the track, also where it stands
+    // out of it. Both controls lie on the same panel.
+    void agirSur(ControleImage& piste);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

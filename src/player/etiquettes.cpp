@@ -1,21 +1,10 @@
 #include "player/etiquettes.h"
 
+#include "platform/label_text.h"
+
 #include <QLabel>
 
 namespace tulvane::player {
-
-QFont arial(int pixels, bool gras)
-{
-    QFont police(QStringList{"Arial", "Liberation Sans"});
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    return police;
-}
-
-void donnerLaPlace(QLabel& label)
-{
-    label.resize(std::max(label.width(), label.sizeHint().width()), label.height());
-}
 
 void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
 {
@@ -29,14 +18,14 @@ QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone
     auto* label = new QLabel(texte, parent);
     label->setGeometry(place.enPixels());
     label->setAttribute(Qt::WA_NoMousePropagation);
-    donnerLaPlace(*label);
+    platform::fitTextToBox(*label);
     return label;
 }
 
 QLabel* enGras(QLabel* label)
 {
-    label->setFont(arial(16, true));
-    donnerLaPlace(*label);
+    label->setFont(platform::arial(16, true));
+    platform::fitTextToBox(*label);
     return label;
 }
 

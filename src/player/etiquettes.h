@@ -3,20 +3,14 @@
 #include "player/disposition.h"
 
 #include <QColor>
-#include <QFont>
 #include <QPalette>
 
 class QLabel;
 class QWidget;
 
-// The labels of the player window's panels: Arial, placed in twips, given the room their
-// caption needs.
+// The labels of the player window's panels: Arial, placed in twips, a caption wider than its
+// box set narrower rather than cut.
 namespace tulvane::player {
-
-QFont arial(int pixels, bool gras = false);
-
-// A caption wider than its place in this font is given the room, not cut.
-void donnerLaPlace(QLabel& label);
 
 void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur);
 

@@ -7,6 +7,7 @@
 #include "platform/dialog_service.h"
 #include "platform/dropped_files.h"
 #include "platform/hourglass.h"
+#include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
@@ -34,6 +35,7 @@ namespace tulvane::player {
 namespace {
 
 using namespace disposition;
+using platform::arial;
 
 constexpr int kNiveauMax = 20;
 
@@ -134,7 +136,7 @@ void FInterface::creerControles()
     QLabel* infos = etiquette(Picture1, "Infos", kLabel21);
     infos->setFont(arial(11, true));
     infos->setAlignment(Qt::AlignCenter);
-    donnerLaPlace(*infos);
+    platform::fitTextToBox(*infos);
     colorer(*infos, QPalette::WindowText, QColor(0x68, 0x76, 0x9A));
     infos->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -145,13 +147,14 @@ void FInterface::creerControles()
     Image5->MouseDown = [this](auto b, auto s, float x, float y) { Image5_MouseDown(b, s, x, y); };
     Image5->MouseMove = [this](auto b, auto s, float x, float y) { Image5_MouseMove(b, s, x, y); };
     Image5->MouseUp = [this](auto b, auto s, float x, float y) { Image5_MouseUp(b, s, x, y); };
-    // The cursor and the knob ride on their tracks and let the presses through to them.
+    // The cursor and the knob ride on their tracks: a press anywhere on them acts on the track,
+    // never on the window under them.
     Image4 = new ControleImage(Picture1, kImage4);
     Image4->setPicture(imageCurseurPosition());
-    Image4->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image4->agirSur(*Image1);
     Image2 = new ControleImage(Picture1, kImage2);
     Image2->setPicture(imageBoutonVolume());
-    Image2->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Image2->agirSur(*Image5);
 
     Picture2 = new QWidget(Picture1);
     Picture2->move(kAffichage.enPixels().topLeft());
@@ -199,11 +202,30 @@ void FInterface::afficher()
     activateWindow();
 }
 
+// The original platform activates a window at the press that falls on it, before the click's
+// handlers run; X activates it only after them, and that late activation would close the
+// About box the same click opened. So a press on the inactive window counts as its
+// activation, and the activation that follows it is not counted again.
 bool FInterface::event(QEvent* event)
 {
-    if (event->type() == QEvent::WindowActivate)
-        Form_Activate();
+    if (event->type() == QEvent::Show && windowHandle() != nullptr)
+        windowHandle()->installEventFilter(this);
+    if (event->type() == QEvent::WindowActivate) {
+        if (activeParPression_)
+            activeParPression_ = false;
+        else
+            Form_Activate();
+    }
     return QWidget::event(event);
+}
+
+bool FInterface::eventFilter(QObject* objet, QEvent* event)
+{
+    if (objet == windowHandle() && event->type() == QEvent::MouseButtonPress && !isActiveWindow()) {
+        activeParPression_ = true;
+        Form_Activate();
+    }
+    return QWidget::eventFilter(objet, event);
 }
 
 void FInterface::Form_Activate()

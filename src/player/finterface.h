@@ -142,6 +142,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* objet, QEvent* event) override;
 
 private:
     void creerControles();
@@ -157,6 +158,8 @@ private:
     std::array<QPixmap, 3> Icn;
     std::array<QPixmap, 2> SND;
     bool silenceAffiche_ = false;
+    // A press on the inactive window stood for its activation, which is yet to come.
+    bool activeParPression_ = false;
     // Where the pointer took the skin when the window manager cannot move the window itself.
     std::optional<QPointF> prise_;
 };

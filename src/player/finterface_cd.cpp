@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "components/cd_device.h"
+#include "platform/label_text.h"
 #include "player/controle_image.h"
 #include "player/etiquettes.h"
 #include "player/finterface.h"
@@ -28,7 +29,7 @@ public:
         : QLabel(texte, parent), Click_(std::move(Click))
     {
         setGeometry(place.enPixels());
-        donnerLaPlace(*this);
+        platform::fitTextToBox(*this);
         setCursor(pointeurBouton());
     }
 
@@ -56,7 +57,7 @@ void FInterface::creerPanneauCD()
     // Beside the skin, under it until CD mode brings it to the front.
     Picture3 = new ControleImage(this, kAffichage);
     Picture3->setPicture(imagePanneauCD());
-    Picture3->setFont(arial(11));
+    Picture3->setFont(platform::arial(11));
     colorer(*Picture3, QPalette::WindowText, Qt::white);
     Picture3->lower();
 

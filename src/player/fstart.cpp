@@ -1,6 +1,7 @@
 #include "player/fstart.h"
 
 #include "app/contexte.h"
+#include "platform/label_text.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/habillage.h"
@@ -27,10 +28,7 @@ QLabel* etiquette(QWidget* parent, const QString& texte, const QRect& place, int
 {
     auto* label = new QLabel(texte, parent);
     label->setGeometry(place);
-    QFont police(QStringList{"Arial", "Liberation Sans"});
-    police.setPixelSize(pixels);
-    police.setBold(gras);
-    label->setFont(police);
+    label->setFont(platform::arial(pixels, gras));
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, couleur);
     label->setPalette(palette);

@@ -11,6 +11,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace tulvane::player {
 
 namespace {
@@ -131,8 +133,12 @@ void Module3::chargerLigne(int ligne)
 void Module3::fnPrecedente()
 {
     const int n = ctx_.fListe().nombreLignes();
-    if (n > 0)
-        chargerLigne(ctx_.vIndexPiste - 1 < 1 ? n : ctx_.vIndexPiste - 1);
+    if (n == 0)
+        return;
+    // Rows removed since the last tracking tick leave the tracked row beyond the list: every
+    // row is before it, the last one first.
+    const int precedente = std::min(ctx_.vIndexPiste, n + 1) - 1;
+    chargerLigne(precedente < 1 ? n : precedente);
 }
 
 void Module3::fnSuivante()

@@ -4,6 +4,7 @@
 #include "components/file_work.h"
 #include "components/media_player.h"
 #include "metadata/mpeg.h"
+#include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/police.h"
 #include "platform/twips.h"
@@ -164,6 +165,19 @@ FListe::FListe(app::Contexte& contexte)
 }
 
 FListe::~FListe() = default;
+
+// In twips. The view keeps whole pixels: a column that still has the width it was given is
+// that width, not its pixels counted back, so that widths reckoned from it are rounded once.
+double FListe::largeurColonne(int colonne) const
+{
+    const int pixels = Liste->columnWidth(colonne);
+    if (colonne >= 1 && colonne <= int(kColonnes.size())) {
+        const int donnee = kColonnes[std::size_t(colonne - 1)].largeur;
+        if (platform::twipsEnPixels(donnee) == pixels)
+            return donnee;
+    }
+    return platform::pixelsEnTwips(pixels);
+}
 
 QAction* FListe::menu(const QString& nom) const
 {
@@ -326,18 +340,10 @@ void FListe::creerAide()
         {4, 240, 2160, 4110, 375, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
         {5, 240, 2880, 4305, 195, "Dans le cas contraire, vous devez charger une liste existante"},
     }};
-    // The boxes were drawn for a smaller face: a text may run on to the panel's right
-    // margin and down to the next text.
-    const QFont police = platform::policeCompacte(Picture1->font());
-    for (std::size_t i = 0; i < textes.size(); ++i) {
-        const Texte& t = textes[i];
-        const int largeur = std::max(t.largeur, int(kLargeurAide) - 240 - t.gauche);
-        const int bas = i + 1 < textes.size() ? textes[i + 1].haut - 45 : int(kHauteurAide) - 120;
-        QLabel* label = etiquette(Picture1, QString::fromUtf8(t.texte), t.gauche, t.haut, largeur,
-                                  std::max(t.hauteur, bas - t.haut));
-        QFont f = police;
-        f.setBold(t.index == 7);
-        label->setFont(f);
+    for (const Texte& t : textes) {
+        QLabel* label = etiquette(Picture1, QString::fromUtf8(t.texte), t.gauche, t.haut, t.largeur, t.hauteur);
+        label->setFont(platform::arial(11, t.index == 7));
+        platform::fitTextToBox(*label);
         Label3[t.index] = label;
     }
 }

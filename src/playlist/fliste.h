@@ -217,6 +217,7 @@ private:
     void creerBarreEtat();
     void creerAide();
     void chargerColonnes();
+    double largeurColonne(int colonne) const;
     void deplacerSelection(double y);
     void peindreLigne(int ligne, bool courante);
     void ecrireLignes(const QString& chemin, bool seulementSelection);

@@ -204,7 +204,7 @@ void FListe::lancerOuSignaler(const QString& cible, int styleFenetre)
 {
     const components::ResultatOperation resultat = ctx_.FWork1().Lancer(cible, styleFenetre);
     if (!resultat.reussi)
-        ctx_.dialogues().messageBox(resultat.message, "Procédure impossible", platform::MessageIcon::Critical,
+        ctx_.dialogues().messageBox(resultat.message, kTitreEchec, platform::MessageIcon::Critical,
                                     platform::MessageButtons::Ok);
 }
 

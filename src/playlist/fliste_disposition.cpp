@@ -75,8 +75,8 @@ void FListe::Form_Resize()
     etat.colonnesInit = vColonnesInit;
     etat.gaucheListe = enTwips(Liste->x());
     etat.largeurListe = enTwips(Liste->width());
-    etat.largeurColonne2 = enTwips(Liste->columnWidth(2));
-    etat.largeurColonne3 = enTwips(Liste->columnWidth(3));
+    etat.largeurColonne2 = largeurColonne(2);
+    etat.largeurColonne3 = largeurColonne(3);
     const std::optional<Disposition> d = disposerFenetre(etat);
     if (!d)
         return;

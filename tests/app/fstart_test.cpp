@@ -7,6 +7,7 @@
 #include "playlist/fliste.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -125,6 +126,34 @@ TEST_F(FStartTest, TheAboutBoxIsTheSplashStillWithItsCloseButton)
     ctx.fInterface().Form_Activate();
     EXPECT_FALSE(ctx.fStartCharge());
     EXPECT_TRUE(t.dialogues().questions().empty());
+}
+
+TEST_F(FStartTest, AClickOnTheInactivePlayerWindowOpensAnAboutBoxThatStays)
+{
+    ctx.fStart().Timer1_Timer();
+    player::FInterface& f = ctx.fInterface();
+    f.afficher();  // the end of the start-up
+    f.Form_Activate();
+    QWidget autre;
+    autre.show();
+    QCoreApplication::processEvents();  // the activations the window system had pending
+    QApplication::setActiveWindow(&autre);
+    ASSERT_FALSE(f.isActiveWindow());
+
+    // The click as the window system gives it; X activates the window only after it.
+    QTest::mouseClick(f.windowHandle(), Qt::LeftButton, {}, f.BTN8->mapTo(&f, QPoint(5, 5)));
+    ASSERT_TRUE(ctx.fStartCharge());
+    QApplication::setActiveWindow(&f);
+    EXPECT_TRUE(ctx.fStartCharge());
+    EXPECT_TRUE(ctx.fStart().isVisible());
+
+    // A press on the player window behind the About box closes it at once.
+    QApplication::setActiveWindow(&ctx.fStart());
+    QTest::mousePress(f.windowHandle(), Qt::LeftButton, {}, QPoint(100, 240));
+    EXPECT_FALSE(ctx.fStartCharge());
+    QTest::mouseRelease(f.windowHandle(), Qt::LeftButton, {}, QPoint(100, 240));
+    QApplication::setActiveWindow(&f);
+    EXPECT_FALSE(ctx.fStartCharge());
 }
 
 TEST_F(FStartTest, ThePlayListMenuOpensTheAboutBoxToo)

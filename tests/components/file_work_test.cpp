@@ -3,6 +3,7 @@
 
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
+#include "support/case_names.h"
 #include "support/petit_disque.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
@@ -110,7 +111,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasChemin{"relatif/Été à l'eau.ogg", "Été à l'eau.ogg", "relatif/"},
                     CasChemin{"titre.mp3", "titre.mp3", ""},
                     CasChemin{"/home/ana/Musique/", "", "/home/ana/Musique/"},
-                    CasChemin{"", "", ""}));
+                    CasChemin{"", "", ""}),
+    [](const auto& info) { return tulvane::test::caseName(info.param.chemin); });
 
 TEST(FileWork, ExisteIsTrueForFilesAndLinksToFilesOnly)
 {
@@ -506,6 +508,7 @@ TEST(ChiffreRadios, EveryShorterPrefixIsRefused)
 }
 
 struct CasTroisLignes {
+    const char* nom;
     const char* texte;
     std::size_t stations;
     std::size_t ligneFautive;
@@ -527,14 +530,15 @@ TEST_P(TroisLignes, ReadsWholeStationsOrNamesTheFaultyLine)
 
 INSTANTIATE_TEST_SUITE_P(
     ChiffreRadios, TroisLignes,
-    testing::Values(CasTroisLignes{"", 0, 0},
-                    CasTroisLignes{"A\r\na1\r\na2\r\n", 1, 0},
-                    CasTroisLignes{"A\na1\na2\nB\r\nb1\r\nb2", 2, 0},
-                    CasTroisLignes{"A\na1\na2\n\n\r\n", 1, 0},
-                    CasTroisLignes{"A\na1\na2\nB\nb1\n", 0, 6},
-                    CasTroisLignes{"A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
-                    CasTroisLignes{"A\na1\ta\na2\n", 0, 2},
-                    CasTroisLignes{"A\na1\r\ra\na2\n", 0, 2}));
+    testing::Values(CasTroisLignes{"empty", "", 0, 0},
+                    CasTroisLignes{"oneStation", "A\r\na1\r\na2\r\n", 1, 0},
+                    CasTroisLignes{"mixedLineEnds", "A\na1\na2\nB\r\nb1\r\nb2", 2, 0},
+                    CasTroisLignes{"emptyLinesAtTheEnd", "A\na1\na2\n\n\r\n", 1, 0},
+                    CasTroisLignes{"stationCutShort", "A\na1\na2\nB\nb1\n", 0, 6},
+                    CasTroisLignes{"emptyLineBetween", "A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
+                    CasTroisLignes{"tabInAnAddress", "A\na1\ta\na2\n", 0, 2},
+                    CasTroisLignes{"carriageReturnInAnAddress", "A\na1\r\ra\na2\n", 0, 2}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(ChiffreRadios, ThreeLineTextEndsEveryLineWithCrLf)
 {
@@ -682,6 +686,7 @@ struct BureauFactice {
     std::set<QString> refuses;
     std::vector<std::pair<QString, QStringList>> demarres;
     std::vector<QUrl> ouverts;
+    QString navigateur;  // the default browser's desktop entry
 
     Bureau bureau()
     {
@@ -695,6 +700,7 @@ struct BureauFactice {
                 ouverts.push_back(adresse);
                 return true;
             },
+            [this] { return navigateur; },
         };
     }
 };
@@ -716,7 +722,7 @@ TEST(FileWork, Sndvol32StartsTheFirstVolumeControlThatIsInstalled)
         {{"pavucontrol", "pavucontrol-qt"}, {"/usr/bin/pavucontrol"}, "/usr/bin/pavucontrol-qt", {}},
     };
     for (const auto& c : cas) {
-        BureauFactice factice{c.installes, c.refuses, {}, {}};
+        BureauFactice factice{c.installes, c.refuses, {}, {}, {}};
         MemorySettingsStore registre;
         QtFileWork fwork(registre, factice.bureau());
         const auto resultat = fwork.Lancer("sndvol32", 1);
@@ -761,4 +767,47 @@ TEST(FileWork, WebAddressesOpenInTheBrowserAndOtherNamesStartThatProgram)
     EXPECT_EQ(absent.message, "Le programme « introuvable » est introuvable.");
     ASSERT_EQ(factice.demarres.size(), 1u);
     EXPECT_EQ(factice.demarres[0].first, "/usr/bin/vlc");
+}
+
+TEST(FileWork, AMaximisedPageOpensMaximisedWhereTheBrowserCanBeAsked)
+{
+    struct Cas {
+        QString navigateur;
+        int style;
+        QString demarre;  // "" when the desktop opens the address its own way
+    };
+    const std::vector<Cas> cas = {
+        {"chromium.desktop", 3, "/usr/bin/chromium"},
+        {"google-chrome.desktop", 3, "/usr/bin/google-chrome"},
+        {"chromium.desktop", 1, ""},                // a normal window: the desktop's way
+        {"firefox-esr.desktop", 3, ""},             // no option to ask it
+        {"", 3, ""},                                // the desktop does not say
+        {"brave-browser.desktop", 3, ""},          // not installed
+    };
+    for (const auto& c : cas) {
+        BureauFactice factice;
+        factice.navigateur = c.navigateur;
+        factice.installes = {"chromium", "google-chrome", "firefox-esr"};
+        MemorySettingsStore registre;
+        QtFileWork fwork(registre, factice.bureau());
+        EXPECT_TRUE(fwork.Lancer("https://www.tulvane.exemple/support", c.style).reussi);
+        if (c.demarre.isEmpty()) {
+            EXPECT_TRUE(factice.demarres.empty()) << c.navigateur.toStdString();
+            EXPECT_EQ(factice.ouverts, std::vector<QUrl>{QUrl("https://www.tulvane.exemple/support")});
+        } else {
+            EXPECT_EQ(factice.demarres, (std::vector<std::pair<QString, QStringList>>{
+                                            {c.demarre, {"--start-maximized", "https://www.tulvane.exemple/support"}}}));
+            EXPECT_TRUE(factice.ouverts.empty());
+        }
+    }
+
+    // A browser that cannot be started leaves the address to the desktop.
+    BureauFactice factice;
+    factice.navigateur = "chromium.desktop";
+    factice.installes = {"chromium"};
+    factice.refuses = {"/usr/bin/chromium"};
+    MemorySettingsStore registre;
+    QtFileWork fwork(registre, factice.bureau());
+    EXPECT_TRUE(fwork.Lancer("https://www.tulvane.exemple/support", 3).reussi);
+    EXPECT_EQ(factice.ouverts.size(), 1u);
 }

@@ -34,7 +34,7 @@ ContexteDeTest::ContexteDeTest(Reels reels)
     }
     components::Bureau bureau{[](const QString&) { return QString(); },
                             [](const QString&, const QStringList&) { return false; },
-                            [](const QUrl&) { return false; }};
+                            [](const QUrl&) { return false; }, [] { return QString(); }};
     services.fwork = std::make_unique<components::QtFileWork>(*services.reglages, bureau);
     auto dialogues = std::make_unique<ScriptedDialogs>();
     dialogues_ = dialogues.get();

@@ -1,5 +1,8 @@
 // GoogleTest main for the Qt tests: one QApplication for the whole run, offscreen, with a
-// private runtime folder when CTest has not given one (test discovery runs without it).
+// private runtime folder when CTest has not given one (test discovery runs without it), and
+// Qt's French catalogue as the program has it, so that tests see the real captions.
+#include "platform/qt_french.h"
+
 #include <QApplication>
 #include <QDir>
 #include <gtest/gtest.h>
@@ -16,6 +19,7 @@ int main(int argc, char** argv)
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName("tulvane-tests");
+    tulvane::platform::installQtFrench(app);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

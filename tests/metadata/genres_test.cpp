@@ -1,5 +1,7 @@
 #include "metadata/genres.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,4 +43,4 @@ INSTANTIATE_TEST_SUITE_P(Names, NomGenre,
                     GenreCase{140, "Comteporary Christian"}, GenreCase{144, "Trash Metal"},
                     GenreCase{146, "JPop"}, GenreCase{147, "Synth Pop"},
                     GenreCase{148, ""}, GenreCase{255, ""}, GenreCase{-1, ""}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) { return "Number" + tulvane::test::caseName(info.param.numero); });

@@ -1,6 +1,7 @@
 #include "metadata/id3v1.h"
 
 #include "support/bytes.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -167,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, FnCompleter,
     testing::Values(CompleterCase{"abc", 6, " ", "abc   "}, CompleterCase{"abcdef", 4, " ", "abcd"},
                     CompleterCase{"", 3, "xy", "xxx"}, CompleterCase{"abc", 0, " ", ""},
                     CompleterCase{"abc", 3, " ", "abc"}, CompleterCase{"ab", 4, "", "ab"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) { return tulvane::test::caseName(info.param.texte) + "To" + std::to_string(info.param.longueur); });
 
 TEST(ComposerTag, CutsAndPadsWithBlanksInEncodedBytes)
 {

@@ -1,12 +1,14 @@
 #include "metadata/mpeg.h"
 
 #include "support/bytes.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <ostream>
+#include <sstream>
 #include <string>
 
 using namespace tulvane::metadata;
@@ -74,7 +76,11 @@ INSTANTIATE_TEST_SUITE_P(Indexes, FnDebitBinaire,
                     DebitCase{0x0F, "1.0", "3", "???"}, DebitCase{0xE0, "1.0", "2", "384"},
                     DebitCase{0xE0, "1.0", "1", "448"}, DebitCase{0x90, "2.0", "3", "80"},
                     DebitCase{0x90, "2.5", "1", "144"}),
-    [](const auto& info) { return "Case" + std::to_string(info.index); });
+    [](const auto& info) {
+        std::ostringstream octet;
+        octet << std::hex << std::uppercase << int(info.param.octet);
+        return "Byte" + octet.str() + "Version" + tulvane::test::caseName(info.param.version) + "Layer" + info.param.couche;
+    });
 
 // Headers -------------------------------------------------------------------------------
 

@@ -37,6 +37,7 @@ QStringList entriesOf(const std::filesystem::path& folder)
 }  // namespace
 
 struct DecodeCase {
+    const char* nom;
     const char* bytes;
     const char* expected;  // UTF-8
 };
@@ -61,15 +62,17 @@ TEST_P(DecodeText, TakesUtf8ElseWindows1252)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DecodeText,
-                         testing::Values(DecodeCase{"d\xE9j\xE0", "déjà"},
-                                         DecodeCase{"d\xC3\xA9j\xC3\xA0", "déjà"},
-                                         DecodeCase{"\xEF\xBB\xBF" "abc", "abc"},
-                                         DecodeCase{"\x80 \x9C\x92", "€ œ’"},
+                         testing::Values(DecodeCase{"windows1252", "d\xE9j\xE0", "déjà"},
+                                         DecodeCase{"utf8", "d\xC3\xA9j\xC3\xA0", "déjà"},
+                                         DecodeCase{"byteOrderMark", "\xEF\xBB\xBF" "abc", "abc"},
+                                         DecodeCase{"windows1252Signs", "\x80 \x9C\x92", "€ œ’"},
                                          // One stray byte makes the whole file Windows-1252.
-                                         DecodeCase{"\xC3\xA9 \xE9", "Ã© é"},
-                                         DecodeCase{"", ""}));
+                                         DecodeCase{"strayByte", "\xC3\xA9 \xE9", "Ã© é"},
+                                         DecodeCase{"empty", "", ""}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 struct SplitCase {
+    const char* nom;
     const char* text;
     QStringList expected;
 };
@@ -90,16 +93,17 @@ TEST_P(SplitLines, AcceptsCrLfLfAndCr)
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, SplitLines,
-                         testing::Values(SplitCase{"", {}},
-                                         SplitCase{"a", {"a"}},
-                                         SplitCase{"a\r\nb\r\n", {"a", "b"}},
-                                         SplitCase{"a\r\nb", {"a", "b"}},
-                                         SplitCase{"a\nb\n", {"a", "b"}},
-                                         SplitCase{"a\rb\r", {"a", "b"}},
-                                         SplitCase{"\r\n", {""}},
-                                         SplitCase{"a\r\n\r\n b ", {"a", "", " b "}},
-                                         SplitCase{"a\n\rb", {"a", "", "b"}},
-                                         SplitCase{"a\r\r\nb", {"a", "", "b"}}));
+                         testing::Values(SplitCase{"empty", "", {}},
+                                         SplitCase{"oneLineNoEnd", "a", {"a"}},
+                                         SplitCase{"crLf", "a\r\nb\r\n", {"a", "b"}},
+                                         SplitCase{"crLfLastWithoutEnd", "a\r\nb", {"a", "b"}},
+                                         SplitCase{"lf", "a\nb\n", {"a", "b"}},
+                                         SplitCase{"cr", "a\rb\r", {"a", "b"}},
+                                         SplitCase{"oneEmptyLine", "\r\n", {""}},
+                                         SplitCase{"emptyLineAndBlanks", "a\r\n\r\n b ", {"a", "", " b "}},
+                                         SplitCase{"lfThenCr", "a\n\rb", {"a", "", "b"}},
+                                         SplitCase{"crThenCrLf", "a\r\r\nb", {"a", "", "b"}}),
+                         [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(AnsiText, WritesUtf8WithCrLfAndReadsItBack)
 {

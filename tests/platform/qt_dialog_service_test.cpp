@@ -1,14 +1,18 @@
 #include "platform/qt_dialog_service.h"
 
 #include "fakes/scripted_dialogs.h"
+#include "support/case_names.h"
 #include "support/temp_folder.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -77,6 +81,7 @@ QAbstractButton* buttonCaptioned(const QMessageBox* box, const QString& caption)
 // --- filters -------------------------------------------------------------------------------
 
 struct FilterCase {
+    const char* nom;
     const char* filter;
     QStringList expected;
 };
@@ -96,14 +101,16 @@ TEST_P(QtNameFilters, OneQtFilterPerPair)
 INSTANTIATE_TEST_SUITE_P(
     Cases, QtNameFilters,
     testing::Values(
-        FilterCase{"Tous les fichiers|*.*|Listes|*.tvl4;*.m3u",
+        FilterCase{"everyFileAndTwoPatterns", "Tous les fichiers|*.*|Listes|*.tvl4;*.m3u",
                    {"Tous les fichiers (*)", "Listes (*.[tT][vV][lL]4 *.[mM]3[uU])"}},
-        FilterCase{"Play-List Tulvane (*.tvl4)|*.tvl4", {"Play-List Tulvane (*.tvl4) (*.[tT][vV][lL]4)"}},
-        FilterCase{"Fichiers MP3| *.MP3 ; ;*.Mp2v", {"Fichiers MP3 (*.[mM][pP]3 *.[mM][pP]2[vV])"}},
-        FilterCase{"Crochets|*[1].txt", {"Crochets (*[[]1].[tT][xX][tT])"}},
-        FilterCase{"", {}},
-        FilterCase{"Sans motif|", {}},
-        FilterCase{"A|*.a|Orphelin", {"A (*.[aA])"}}));
+        FilterCase{"patternInTheDescription", "Play-List Tulvane (*.tvl4)|*.tvl4",
+                   {"Play-List Tulvane (*.tvl4) (*.[tT][vV][lL]4)"}},
+        FilterCase{"blanksAndEmptyPatterns", "Fichiers MP3| *.MP3 ; ;*.Mp2v", {"Fichiers MP3 (*.[mM][pP]3 *.[mM][pP]2[vV])"}},
+        FilterCase{"bracket", "Crochets|*[1].txt", {"Crochets (*[[]1].[tT][xX][tT])"}},
+        FilterCase{"empty", "", {}},
+        FilterCase{"noPattern", "Sans motif|", {}},
+        FilterCase{"orphanDescription", "A|*.a|Orphelin", {"A (*.[aA])"}}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(QtNameFilters, PatternsMatchEitherCaseEvenWhereMatchingIsCaseSensitive)
 {
@@ -221,6 +228,12 @@ void PrintTo(const BoxCase& c, std::ostream* out)
     *out << c.captions.join(u'/').toStdString() << ", press " << c.press.toStdString();
 }
 
+std::string boxCaseName(const testing::TestParamInfo<BoxCase>& info)
+{
+    const char* buttons[] = {"Ok", "OkCancel", "YesNo", "YesNoCancel"};
+    return buttons[static_cast<int>(info.param.buttons)] + ("_" + tulvane::test::caseName(info.param.press.toStdString()));
+}
+
 class QtMessageBox : public testing::TestWithParam<BoxCase> {};
 
 TEST_P(QtMessageBox, OffersFrenchButtonsAndReturnsThePressedOne)
@@ -249,13 +262,14 @@ INSTANTIATE_TEST_SUITE_P(
                     BoxCase{MessageButtons::Ok, {"OK"}, "Escape", MessageAnswer::Ok},
                     BoxCase{MessageButtons::OkCancel, {"Annuler", "OK"}, "OK", MessageAnswer::Ok},
                     BoxCase{MessageButtons::OkCancel, {"Annuler", "OK"}, "Annuler", MessageAnswer::Cancel},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Oui", MessageAnswer::Yes},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Non", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNo, {"Non", "Oui"}, "Escape", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Oui", MessageAnswer::Yes},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Non", MessageAnswer::No},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Annuler", MessageAnswer::Cancel},
-                    BoxCase{MessageButtons::YesNoCancel, {"Annuler", "Non", "Oui"}, "Escape", MessageAnswer::Cancel}));
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "&Oui", MessageAnswer::Yes},
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "&Non", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNo, {"&Non", "&Oui"}, "Escape", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Oui", MessageAnswer::Yes},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "&Non", MessageAnswer::No},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Annuler", MessageAnswer::Cancel},
+                    BoxCase{MessageButtons::YesNoCancel, {"&Non", "&Oui", "Annuler"}, "Escape", MessageAnswer::Cancel}),
+    boxCaseName);
 
 TEST(QtMessageBoxLook, ShowsTextTitleAndIconAsGivenAndTextNeverAsMarkup)
 {
@@ -273,7 +287,7 @@ TEST(QtMessageBoxLook, ShowsTextTitleAndIconAsGivenAndTextNeverAsMarkup)
             EXPECT_EQ(box->text(), text);
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
             EXPECT_EQ(box->windowTitle(), "Suppression");
-            EXPECT_EQ(box->defaultButton()->text(), "Oui");
+            EXPECT_EQ(box->defaultButton()->text(), "&Oui");
             box->defaultButton()->click();
         });
         QtDialogService dialogs;
@@ -324,6 +338,31 @@ TEST(QtFileDialogs, OpenShowsTheDescriptionsAndReturnsTheChosenPath)
               QStringList{list});
 }
 
+TEST(QtFileDialogs, SpeakQtsOwnFrenchAndShowTheNamesAlone)
+{
+    struct Attendu {
+        const char* accept;
+        std::function<void(QtDialogService&)> open;
+    };
+    const Attendu dialogues[] = {
+        {"&Ouvrir", [](QtDialogService& d) { d.showOpen({.title = "Importer depuis emplacement...", .multiSelect = true}); }},
+        {"&Enregistrer", [](QtDialogService& d) { d.showSave({.title = "Enregistrer sous..."}); }},
+    };
+    for (const Attendu& attendu : dialogues) {
+        whenShown<QFileDialog>([&attendu](QFileDialog* dialog) {
+            EXPECT_EQ(dialog->labelText(QFileDialog::LookIn), "Voir dans :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::FileName), "&Nom de fichier :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::FileType), "Fichiers de type :");
+            EXPECT_EQ(dialog->labelText(QFileDialog::Accept), attendu.accept);
+            EXPECT_EQ(dialog->labelText(QFileDialog::Reject), "Annuler");
+            EXPECT_EQ(dialog->viewMode(), QFileDialog::List);
+            dialog->reject();
+        });
+        QtDialogService dialogs;
+        attendu.open(dialogs);
+    }
+}
+
 TEST(QtFileDialogs, MultipleOpenCancelledGivesNothing)
 {
     whenShown<QFileDialog>([](QFileDialog* dialog) {
@@ -349,4 +388,102 @@ TEST(QtFileDialogs, SaveReturnsANewNameAsTyped)
     EXPECT_EQ(dialogs.showSave({.title = "Exporter au format *.TXT",
                                 .filter = "Fichier texte (*.txt)|*.txt"}),
               target);
+}
+
+// A folder holding a name with a double quote, which Qt's name field cannot carry.
+class QuotedNames : public testing::Test {
+protected:
+    TempFolder folder;
+    QDir dir{qpath(folder.path())};
+
+    void SetUp() override
+    {
+        for (const char* name : {"a.mp3", "b\"c.mp3", "d.mp3"})
+            touch(dir.filePath(name));
+    }
+
+    // Opens the dialog on the folder; `act` gets it once the view lists the three files, and
+    // whatever message box the dialog shows then is recorded and closed.
+    template <typename Act>
+    QStringList open(bool multiSelect, Act act)
+    {
+        whenShown<QFileDialog>([this, act](QFileDialog* dialog) {
+            auto* view = dialog->findChild<QAbstractItemView*>("listView");
+            ASSERT_NE(view, nullptr);
+            const bool listed = QTest::qWaitFor([view] { return view->model()->rowCount(view->rootIndex()) == 3; });
+            ASSERT_TRUE(listed);
+            QTimer::singleShot(0, [this] {
+                if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                    refused = box->text();
+                    box->reject();
+                }
+            });
+            act(dialog, view);
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        QtDialogService dialogs;
+        return dialogs.showOpen({.title = "Importer depuis emplacement...", .fileName = dir.path() + "/",
+                                 .multiSelect = multiSelect});
+    }
+
+    static void press(QFileDialog* dialog, QDialogButtonBox::StandardButton button)
+    {
+        dialog->findChild<QDialogButtonBox*>("buttonBox")->button(button)->click();
+    }
+
+    static QLineEdit* nameField(QFileDialog* dialog) { return dialog->findChild<QLineEdit*>("fileNameEdit"); }
+
+    QString refused;
+};
+
+TEST_F(QuotedNames, EveryFileSelectedInTheViewIsChosen)
+{
+    const QStringList chosen = open(true, [](QFileDialog* dialog, QAbstractItemView* view) {
+        // Ctrl+A in the view: the dialog writes each name between quotes in its field.
+        QApplication::setActiveWindow(dialog);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        ASSERT_TRUE(nameField(dialog)->text().contains("\"b\"c.mp3\""));
+        press(dialog, QDialogButtonBox::Open);
+    });
+    QStringList sorted = chosen;
+    sorted.sort();  // the view's order, which the model sorts when it likes
+    EXPECT_EQ(sorted, (QStringList{dir.filePath("a.mp3"), dir.filePath("b\"c.mp3"), dir.filePath("d.mp3")}));
+    EXPECT_EQ(refused, "");
+}
+
+TEST_F(QuotedNames, ANameTypedAloneIsChosenWhole)
+{
+    for (const bool multiSelect : {true, false}) {
+        refused.clear();
+        const QStringList chosen = open(multiSelect, [](QFileDialog* dialog, QAbstractItemView*) {
+            nameField(dialog)->setText("b\"c.mp3");
+            press(dialog, QDialogButtonBox::Open);  // enabled, though Qt's reading would cut it
+        });
+        EXPECT_EQ(chosen, QStringList{dir.filePath("b\"c.mp3")}) << multiSelect;
+        EXPECT_EQ(refused, "") << multiSelect;
+    }
+}
+
+TEST_F(QuotedNames, AMissingNameIsRefusedInFrench)
+{
+    const QStringList chosen = open(true, [](QFileDialog* dialog, QAbstractItemView*) {
+        nameField(dialog)->setText("absent.mp3");
+        QTest::keyClick(nameField(dialog), Qt::Key_Return);
+    });
+    EXPECT_TRUE(chosen.isEmpty());
+    EXPECT_EQ(refused, "absent.mp3\nFichier introuvable.\nVeuillez vérifier que le nom du fichier est correct.");
+}
+
+TEST_F(QuotedNames, ASaveKeepsTheNameAsTyped)
+{
+    whenShown<QFileDialog>([this](QFileDialog* dialog) {
+        dialog->setDirectory(dir);
+        nameField(dialog)->setText("liste \"rock\".tvl4");
+        press(dialog, QDialogButtonBox::Save);
+    });
+    QtDialogService dialogs;
+    EXPECT_EQ(dialogs.showSave({.title = "Enregistrer sous...", .filter = "Play-List Tulvane (*.tvl4)|*.tvl4"}),
+              dir.filePath("liste \"rock\".tvl4"));
 }

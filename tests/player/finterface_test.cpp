@@ -1,11 +1,13 @@
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
+#include "platform/twips.h"
 #include "player/controle_image.h"
 #include "player/finterface.h"
 #include "player/fsys.h"
 #include "player/habillage.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
+#include "support/case_names.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -16,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 using namespace tulvane;
 using platform::MessageAnswer;
@@ -69,6 +72,46 @@ protected:
         return static_cast<int>(std::count(piste.calls().begin(), piste.calls().end(), appel));
     }
 };
+
+// ---- Labels ----
+
+QLabel* etiquette(const QWidget& fenetre, const QString& texte)
+{
+    for (QLabel* label : fenetre.findChildren<QLabel*>())
+        if (label->text() == texte)
+            return label;
+    return nullptr;
+}
+
+TEST_F(FInterfaceTest, TheLabelsKeepTheirPlacesAndFacesAndShowTheirWholeCaption)
+{
+    struct Cas {
+        QString texte;
+        QRect twips;
+        int pixels;  // 8.25 pt is 11 pixels, 12 pt 16
+        bool gras;
+    };
+    const Cas cas[] = {
+        {"Temps écoulé", {480, 1080, 1005, 210}, 11, false},   {"00:00", {840, 1320, 630, 285}, 16, true},
+        {"D :", {3180, 1080, 195, 210}, 11, false},            {"R :", {3900, 1080, 195, 210}, 11, false},
+        {"Piste :", {3180, 1380, 435, 210}, 11, false},        {"000 / 000", {3660, 1380, 675, 210}, 11, false},
+        {"Qualité audio :", {540, 3180, 1020, 210}, 11, false}, {"Infos", {3720, 135, 435, 195}, 11, true},
+        {"Volume : 10 / 20", {3300, 3590, 1380, 210}, 11, false},
+        {"Aucun fichier dans la Play-List...", {1080, 1380, 2340, 210}, 11, false},
+    };
+    for (const Cas& c : cas) {
+        const QLabel* label = etiquette(*f.Picture1, c.texte);
+        ASSERT_NE(label, nullptr) << c.texte.toStdString();
+        const QRect pixels(platform::twipsEnPixels(c.twips.x()), platform::twipsEnPixels(c.twips.y()),
+                           platform::twipsEnPixels(c.twips.width()), platform::twipsEnPixels(c.twips.height()));
+        EXPECT_EQ(label->geometry(), pixels) << c.texte.toStdString();
+        EXPECT_EQ(label->font().pixelSize(), c.pixels) << c.texte.toStdString();
+        EXPECT_EQ(label->font().bold(), c.gras) << c.texte.toStdString();
+        EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(c.texte), label->width()) << c.texte.toStdString();
+    }
+    EXPECT_EQ(f.Label4->font().pixelSize(), 16);
+    EXPECT_EQ(f.Label2->geometry(), QRect(32, 40, 273, 19));
+}
 
 // ---- Heartbeat ----
 
@@ -162,7 +205,10 @@ TEST_P(CursorPosition, IsTheBarsLeftPlusTheRoundedShare)
 INSTANTIATE_TEST_SUITE_P(Cases, CursorPosition,
                          testing::Values(Curseur{6150, 1, 840}, Curseur{6150, 3, 842}, Curseur{6150, 5, 842},
                                          Curseur{6150, 7, 844}, Curseur{3075, 100, 940},
-                                         Curseur{100, 99.9, 3912}));
+                                         Curseur{100, 99.9, 3912}),
+                         [](const auto& info) {
+                             return "length" + tulvane::test::caseName(info.param.duree) + "At" + tulvane::test::caseName(info.param.position);
+                         });
 
 TEST_F(FInterfaceTest, AnUnknownLengthLeavesTheCursorAndSeeksToZero)
 {
@@ -231,7 +277,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, VolumeSlider,
                                          Volume{990, "Volume: 20 / 20", 0, 3555},    // within half a step
                                          Volume{5000, "Volume: 20 / 20", 0, 3540},   // far right: the end
                                          Volume{-400, "Volume: 00 / 20", 20, 2565},  // far left: the start
-                                         Volume{150, "Volume: 03 / 20", 17, 2715}));
+                                         Volume{150, "Volume: 03 / 20", 17, 2715}),
+                         [](const auto& info) { return "x" + tulvane::test::caseName(info.param.x); });
 
 TEST_F(FInterfaceTest, OnlyADragMovesTheVolume)
 {
@@ -336,7 +383,7 @@ TEST_F(FInterfaceTest, TheVolumeControlThatCannotStartIsSaid)
     f.BTN6_Click();
     ASSERT_EQ(t.dialogues().questions().size(), 1u);
     const auto& question = t.dialogues().questions()[0];
-    EXPECT_EQ(question.title, "Procédure impossible");
+    EXPECT_EQ(question.title, "Annulation de procédure");
     EXPECT_FALSE(question.text.isEmpty());
 }
 
@@ -389,7 +436,7 @@ TEST_F(FInterfaceTest, AHintStaysUntilThePointerReachesAnotherButtonOrTheBareSki
         {f.BTN8, "A propos de ce lecteur"}, {f.BTN9, "Radio On-line"},      {f.BTN11, "Quitter le programme"},
         {f.BTN12, "Avance rapide"},       {f.BTN13, "Retour rapide"},        {f.BTNcmd[0], "Lecture / Pause"},
         {f.BTNcmd[4], "Lecture / Pause"}, {f.BTNcmd[3], "Arrêt"},            {f.BTNcmd[5], "Silence ON / OFF"},
-        {f.Image1, "Temps écoulé"},
+        {f.Image4, "Temps écoulé"},       {f.Image1, "Temps écoulé"},  // the cursor is the bar
     };
     for (const auto& [controle, bulle] : bulles) {
         survoler(controle);
@@ -398,6 +445,8 @@ TEST_F(FInterfaceTest, AHintStaysUntilThePointerReachesAnotherButtonOrTheBareSki
     survoler(f.BTN4);
     survoler(f.Label4);
     survoler(f.Image5);
+    // The knob's top row, above its track, as the window finds what is under the pointer.
+    QTest::mouseMove(f.windowHandle(), f.mapFromGlobal(f.Image2->mapToGlobal(QPoint(5, 0))));
     EXPECT_EQ(f.vMSGpetit->text(), "Piste précédente");
     survoler(f.Picture1, QPoint(5, 200));
     EXPECT_EQ(f.vMSGpetit->text(), "");
@@ -421,6 +470,44 @@ TEST_F(FInterfaceTest, APressOfAnyButtonOnTheBareSkinMovesTheWindow)
     QTest::mousePress(f.BTN4, kGauche, kSans, QPoint(2, 2));
     survoler(f.Picture1, prise + QPoint(40, 20));
     EXPECT_EQ(f.pos(), QPoint(110, 105));
+}
+
+TEST_F(FInterfaceTest, PressesOnTheCursorAndTheKnobActOnTheirTracksNeverOnTheWindow)
+{
+    lignes({"a.wav"}, 100);
+    jouer(1);
+    f.Timer1_Timer();
+    f.move(100, 100);
+    // A press, a move of the pointer 3 pixels down, a release.
+    const auto presser = [this](player::ControleImage* controle, QPoint point) {
+        piste.clearCalls();
+        const QPoint ecran = controle->mapToGlobal(point) + QPoint(0, 3);
+        QTest::mousePress(controle, kGauche, kSans, point);
+        const QPoint ici = controle->mapFromGlobal(ecran);  // the knob may have moved
+        QMouseEvent glisse(QEvent::MouseMove, ici, ecran, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(controle, &glisse);
+        QTest::mouseRelease(controle, kGauche, kSans, ici);
+    };
+
+    // The cursor's lowest row lies below the bar: 150 twips into the bar, 100 / 3075 s a twip.
+    presser(f.Image4, QPoint(10, 10));
+    EXPECT_EQ(piste.calls(), std::vector<std::string>{"CurrentPosition=5"});
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
+
+    // At the end of the file the whole cursor stands past the bar's right end.
+    piste.setCurrentPosition(100);
+    f.Timer1_Timer();
+    ASSERT_EQ(f.Image4->Left(), 3915);
+    presser(f.Image4, QPoint(0, 5));
+    EXPECT_EQ(piste.calls(), std::vector<std::string>{"CurrentPosition=100"});
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
+
+    // The knob's top row lies above the track; its left edge is 420 twips into the track.
+    presser(f.Image2, QPoint(0, 0));
+    EXPECT_EQ(f.Label5->text(), "Volume: 09 / 20");
+    EXPECT_EQ(ctx.vVolume, 11);
+    EXPECT_FALSE(f.vGlisserVolume);
+    EXPECT_EQ(f.pos(), QPoint(100, 100));
 }
 
 QMimeData* fichiersDeposes(const QStringList& chemins)
@@ -463,11 +550,31 @@ TEST_F(FInterfaceTest, DataWithoutFilesAddsNothingAndDoesNotPause)
     EXPECT_TRUE(piste.calls().empty());
 }
 
-TEST_F(FInterfaceTest, TheWindowIsCutFromItsSkinBeforeItShows)
+TEST(FInterfaceShape, TheWindowIsCutFromItsSkinBeforeItFirstShows)
 {
+    // What the window's shape is at the moment it first shows.
+    struct Guetteur : QObject {
+        std::optional<QRegion> forme;
+        bool eventFilter(QObject* objet, QEvent* event) override
+        {
+            if (event->type() == QEvent::Show && !forme)
+                forme = static_cast<QWidget*>(objet)->mask();
+            return false;
+        }
+    } guetteur;
+    test::ContexteDeTest t;
+    player::FInterface& f = t.ctx().fInterface();
+    ASSERT_FALSE(f.isVisible());
+    f.installEventFilter(&guetteur);
+    f.Form_Load();
+    f.afficher();  // the end of the start-up
+    ASSERT_TRUE(f.isVisible());
+    ASSERT_TRUE(guetteur.forme.has_value());
+
     EXPECT_TRUE(f.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(f.size(), QSize(329, 317));
-    const QRegion forme = f.mask();
+    const QRegion& forme = *guetteur.forme;
+    EXPECT_EQ(forme, f.mask());
     EXPECT_EQ(forme.boundingRect().top(), 3);
     EXPECT_EQ(forme.boundingRect().bottom(), 314);
     EXPECT_FALSE(forme.contains(QPoint(0, 0)));

@@ -170,7 +170,7 @@ TEST_F(FSYSTest, TheMenuCommands)
     t.dialogues().answer(MessageAnswer::Ok);
     sys.menu("volumes")->trigger();
     ASSERT_EQ(t.dialogues().questions().size(), 1u);
-    EXPECT_EQ(t.dialogues().questions()[0].title, "Procédure impossible");
+    EXPECT_EQ(t.dialogues().questions()[0].title, "Annulation de procédure");
 
     f.Form_Activate();
     ASSERT_FALSE(ctx.fStartCharge());

@@ -77,7 +77,10 @@ INSTANTIATE_TEST_SUITE_P(Modes, EndOfTrack,
     testing::Values(FinDePiste{0, 3, 4}, FinDePiste{0, 6, 1}, FinDePiste{0, 0, 1},  // normal, round
                     FinDePiste{1, 3, -1},                                          // the same file again
                     FinDePiste{2, 3, 0},                                           // manual: stop
-                    FinDePiste{3, 3, 5}, FinDePiste{3, 5, 0}, FinDePiste{3, 0, 2}));  // marked rows 2 and 5
+                    FinDePiste{3, 3, 5}, FinDePiste{3, 5, 0}, FinDePiste{3, 0, 2}),  // marked rows 2 and 5
+    [](const auto& info) {
+        return "mode" + std::to_string(info.param.mode) + "FromRow" + std::to_string(info.param.indexPiste);
+    });
 
 TEST_F(Module3Test, NormalModeOnAnEmptyListDoesNothing)
 {

@@ -1,5 +1,7 @@
 #include "player/time_text.h"
 
+#include "support/case_names.h"
+
 #include <cmath>
 #include <gtest/gtest.h>
 
@@ -20,7 +22,8 @@ TEST_P(TexteTemps, Formats)
 INSTANTIATE_TEST_SUITE_P(Cases, TexteTemps,
     testing::Values(TempsCase{239.7, "04:00"}, TempsCase{238.4, "03:58"}, TempsCase{59.2, "01:00"},
                     TempsCase{187.0, "03:07"}, TempsCase{58.5, "00:59"}, TempsCase{0.0, "00:00"},
-                    TempsCase{6240.0, "104:00"}, TempsCase{-0.4, "00:00"}, TempsCase{NAN, "00:00"}));
+                    TempsCase{6240.0, "104:00"}, TempsCase{-0.4, "00:00"}, TempsCase{NAN, "00:00"}),
+    [](const auto& info) { return "s" + tulvane::test::caseName(info.param.secondes); });
 
 TEST(TroisChiffres, PadsToThreeDigitsAndKeepsLongerNumbers)
 {

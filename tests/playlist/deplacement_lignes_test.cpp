@@ -1,5 +1,7 @@
 #include "playlist/deplacement_lignes.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -74,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, SeptLignes,
     testing::Values(CasPQRSTUV{-1, "PRQSTUV", true}, CasPQRSTUV{-2, "PQRSTUV", false},
                     CasPQRSTUV{2, "PQSRTUV", true}, CasPQRSTUV{1, "PQRSTUV", true},
                     CasPQRSTUV{3, "PQSTRUV", true}, CasPQRSTUV{4, "PQRSTUV", false},
-                    CasPQRSTUV{0, "PQRSTUV", false}));
+                    CasPQRSTUV{0, "PQRSTUV", false}),
+    [](const auto& info) { return "by" + tulvane::test::caseName(info.param.distance); });
 
 TEST(DeplacementLignes, ARowWhoseTargetIsTheLastIndexStays)
 {

@@ -1,5 +1,7 @@
 #include "playlist/disposition_liste.h"
 
+#include "support/case_names.h"
+
 #include <gtest/gtest.h>
 
 using namespace tulvane::playlist;
@@ -75,7 +77,10 @@ TEST_P(MinimumFenetre, EachSideSnapsBackOnItsOwn)
 INSTANTIATE_TEST_SUITE_P(Cases, MinimumFenetre,
     testing::Values(CasMinimum{8000, 9000, 9100, 9000}, CasMinimum{12000, 7000, 12000, 7600},
                     CasMinimum{3000, 2000, 9100, 7600}, CasMinimum{9100, 7600, 9100, 7600},
-                    CasMinimum{9099.5, 7601, 9100, 7601}));
+                    CasMinimum{9099.5, 7601, 9100, 7601}),
+    [](const auto& info) {
+        return "outer" + tulvane::test::caseName(info.param.largeur) + "x" + tulvane::test::caseName(info.param.hauteur);
+    });
 
 struct CasBarre {
     const char* nom;

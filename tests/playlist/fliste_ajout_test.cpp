@@ -5,8 +5,18 @@
 #include "playlist/deplacement_lignes.h"
 #include "playlist/extensions.h"
 #include "playlist/fliste.h"
+#include "support/case_names.h"
 
+#include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QTest>
+#include <QTreeView>
+#include <QUrl>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace tulvane;
 using test::ScriptedDialogs;
@@ -165,7 +175,43 @@ TEST_P(GlisserR, MovesAsTheBandsSay)
 INSTANTIATE_TEST_SUITE_P(Cases, GlisserR,
     testing::Values(CasGlisser{-1, "PRQSTUV", false}, CasGlisser{-2, "PQRSTUV", true},
                     CasGlisser{2, "PQSRTUV", false}, CasGlisser{1, "PQRSTUV", false},
-                    CasGlisser{-1.2, "PRQSTUV", false}, CasGlisser{2.4, "PQSRTUV", false}));
+                    CasGlisser{-1.2, "PRQSTUV", false}, CasGlisser{2.4, "PQSRTUV", false}),
+    [](const auto& info) { return "bands" + tulvane::test::caseName(info.param.bandes); });
+
+// The list view's own events, as Qt delivers them, reach the handlers.
+TEST_F(DeplacementTest, TheViewsPressesAndDropsReachTheAddAndMoveHandlers)
+{
+    auto* arbre = vue.findChild<QTreeView*>();
+    ASSERT_NE(arbre, nullptr);
+    QWidget* zone = arbre->viewport();
+    const auto centre = [arbre](int ligne) { return arbre->visualRect(arbre->model()->index(ligne - 1, 0)).center(); };
+    // A drag that enters the list, moves to the point and drops there; true when taken.
+    const auto deposer = [zone](QPoint point, const QMimeData* donnees, Qt::DropAction action) {
+        QDragEnterEvent entree(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &entree);
+        QDragMoveEvent mouvement(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &mouvement);
+        QDropEvent depot(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone, &depot);
+        return depot.isAccepted();
+    };
+
+    // R taken by its row and dropped on Q's: one band up.
+    QTest::mousePress(zone, Qt::LeftButton, {}, centre(3));
+    QTest::mouseRelease(zone, Qt::LeftButton, {}, centre(3));
+    vue.setSelected(3, true);
+    const std::unique_ptr<QMimeData> lignes(arbre->model()->mimeData({}));
+    EXPECT_TRUE(deposer(centre(2), lignes.get(), Qt::MoveAction));
+    EXPECT_EQ(ordre(), "PRQSTUV");
+
+    // Files from the desktop: the one already listed is skipped, the player paused.
+    t.piste().clearCalls();
+    QMimeData fichiers;
+    fichiers.setUrls({QUrl::fromLocalFile(t.fichier("W.wav")), QUrl::fromLocalFile(t.fichier("P.wav"))});
+    EXPECT_TRUE(deposer(centre(7), &fichiers, Qt::CopyAction));
+    EXPECT_EQ(ordre(), "PRQSTUVW");
+    EXPECT_TRUE(misEnPause());
+}
 
 TEST_F(DeplacementTest, ADropInTheBandWhereTheDragBeganChangesNothing)
 {

@@ -89,6 +89,29 @@ TEST_F(CommandesTest, TheToolBarHoldsItsTwentyButtonsWithTheirTips)
     EXPECT_EQ(liste.Toolbar1->iconSize(), QSize(16, 16));
 }
 
+TEST_F(CommandesTest, TheToolTipsReadAsWritten)
+{
+    const std::vector<std::pair<int, QString>> bulles = {
+        {2, "Nouvelle liste"},
+        {3, "Ouvrir"},
+        {4, "Enregistrer la Play-List"},
+        {5, "Exporter au format CSV"},
+        {7, "Importation de fichier(s) audio/vidéo  "},
+        {8, "Lire toutes les informations du fichier"},
+        {9, "Editeur de TAG-ID3"},
+        {10, "Supprimer"},
+        {11, "Actualiser la Play-List"},
+        {13, "Modes de lecture"},
+        {14, "Atteindre le fichier en cours"},
+        {16, "Marquer/démarquer la sélection"},
+        {17, "Informations tailles et durées"},
+        {18, "Renommer des fichiers"},
+        {20, "Support technique Online"},
+    };
+    for (const auto& [index, bulle] : bulles)
+        EXPECT_EQ(liste.bouton(index)->toolTip(), bulle) << index;
+}
+
 TEST_F(CommandesTest, TheDropDownEntriesCarryTheirCaptions)
 {
     const auto legendes = [this](int index) {
@@ -139,7 +162,7 @@ TEST_F(CommandesTest, TheButtonsReachTheirHandlers)
     EXPECT_EQ(q[0].title, "Attention");
     EXPECT_EQ(q[1].title, "Ouvrir une Play-List");
     EXPECT_EQ(q[2].title, "Enregistrer sous...");
-    EXPECT_EQ(q[3].title, "Procédure impossible");  // the test desktop opens no address
+    EXPECT_EQ(q[3].title, "Annulation de procédure");  // the test desktop opens no address
     EXPECT_TRUE(q[3].text.contains(playlist::kAdresseSupport)) << q[3].text.toStdString();
 
     liste.vModeLect_Click(2);

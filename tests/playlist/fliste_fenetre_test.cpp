@@ -5,6 +5,7 @@
 #include "player/finterface.h"
 #include "playlist/fliste.h"
 #include "support/bytes.h"
+#include "support/case_names.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -72,23 +73,38 @@ TEST_F(FenetreTest, LoadFillsTheFieldListAndSetsTheFrequency)
     EXPECT_TRUE(liste().ProgressBar1->isHidden());
 }
 
-TEST_F(FenetreTest, TheHelpPanelHoldsItsTexts)
+TEST_F(FenetreTest, TheHelpPanelHoldsItsTextsInTheirBoxesWhole)
 {
-    const std::vector<std::pair<std::size_t, const char*>> textes = {
-        {7, "Informations sur l'importation de fichiers multimédias dans une liste :"},
-        {0, "Pour ajouter des fichiers à la Play-List active, utilisez les options suivantes à partir du menu "
-            "Fichiers :"},
-        {1, "> Importation de fichier(s) audio/vidéo"},
-        {3, "> Importation depuis emplacement..."},
-        {4, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
-        {5, "Dans le cas contraire, vous devez charger une liste existante"}};
-    for (const auto& [index, texte] : textes) {
-        ASSERT_NE(liste().Label3[index], nullptr) << index;
-        EXPECT_EQ(liste().Label3[index]->text(), QString::fromUtf8(texte));
-        EXPECT_EQ(liste().Label3[index]->parentWidget(), liste().Picture1);
-        EXPECT_EQ(liste().Label3[index]->font().bold(), index == 7);
+    struct Texte {
+        std::size_t index;
+        QRect twips;
+        const char* texte;
+    };
+    const Texte textes[] = {
+        {7, {840, 180, 3390, 435}, "Informations sur l'importation de fichiers multimédias dans une liste :"},
+        {0, {240, 900, 4455, 435},
+         "Pour ajouter des fichiers à la Play-List active, utilisez les options suivantes à partir du menu "
+         "Fichiers :"},
+        {1, {240, 1500, 2670, 195}, "> Importation de fichier(s) audio/vidéo"},
+        {3, {240, 1740, 2550, 195}, "> Importation depuis emplacement..."},
+        {4, {240, 2160, 4110, 375}, "Vous pouvez également glisser et déposer les fichiers vers la liste de fichiers."},
+        {5, {240, 2880, 4305, 195}, "Dans le cas contraire, vous devez charger une liste existante"}};
+    for (const Texte& t : textes) {
+        const QLabel* label = liste().Label3[t.index];
+        ASSERT_NE(label, nullptr) << t.index;
+        EXPECT_EQ(label->text(), QString::fromUtf8(t.texte));
+        EXPECT_EQ(label->parentWidget(), liste().Picture1);
+        EXPECT_EQ(label->geometry(), QRect(twipsEnPixels(t.twips.x()), twipsEnPixels(t.twips.y()),
+                                           twipsEnPixels(t.twips.width()), twipsEnPixels(t.twips.height())))
+            << t.index;
+        EXPECT_EQ(label->font().pixelSize(), 11) << t.index;  // 8.25 pt
+        EXPECT_EQ(label->font().bold(), t.index == 7);
+        // Whole lines, the last one at least half shown.
+        const QFontMetrics mesure(label->font());
+        const QRect besoin = mesure.boundingRect(label->contentsRect(), Qt::TextWordWrap | label->alignment(), label->text());
+        EXPECT_LE(besoin.width(), label->width()) << t.index;
+        EXPECT_LE(besoin.height(), label->height() + mesure.boundingRect("X").height() / 2) << t.index;
     }
-    EXPECT_EQ(liste().Label3[1]->pos(), QPoint(twipsEnPixels(240), twipsEnPixels(1500)));
     EXPECT_EQ(liste().Picture1->size(), QSize(twipsEnPixels(4935), twipsEnPixels(3315)));
     EXPECT_EQ(liste().Picture1->palette().color(QPalette::Window), QColor(0xE0, 0xE0, 0xE0));
 }
@@ -97,9 +113,9 @@ TEST_F(FenetreTest, TheFirstShowLaysOutTheWindowAndWidensTheColumnsOnce)
 {
     playlist::FListe& f = montree();
     EXPECT_TRUE(f.vColonnesInit);
-    // The list as drawn is 10035 twips wide: 10035 - 1995 - 2295 - 320 and 80 % and 30 % of it,
-    // from the widths in whole pixels.
-    EXPECT_EQ(vue().columnWidth(1), 362);
+    // The list is 10035 twips wide: 10035 - 2000 - 2300 - 320 = 5415 twips, and 80 % and 30 % of
+    // it, each rounded to whole pixels once.
+    EXPECT_EQ(vue().columnWidth(1), 361);
     EXPECT_EQ(vue().columnWidth(7), 535);
     EXPECT_EQ(vue().columnWidth(9), 201);
     // Client area 10140 x 7500: the list between the tool bar and the search bar.
@@ -162,7 +178,13 @@ TEST_P(BarreTest, ToggledTwiceTheLayoutComesBackExactly)
     EXPECT_EQ(placements(f), avant);
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, BarreTest, testing::Values(0, 1, 2));
+std::string nomBarre(const testing::TestParamInfo<int>& info)
+{
+    const char* barres[] = {"toolBar", "searchBar", "statusBar"};
+    return barres[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, BarreTest, testing::Values(0, 1, 2), nomBarre);
 
 TEST_F(FenetreTest, TheViewMenuEntryTogglesItsBarOnceAClick)
 {
@@ -352,7 +374,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, EntreeMenuTest,
                     CasEntree{"a_propos", "A propos de Tulvane ©", 5, ""},
                     CasEntree{"Support", "Support technique Online", 0, "F1"},
                     CasEntree{"cacher", "Cacher dans le Sys-Tray", 0, ""},
-                    CasEntree{"voir_lecteur", "Afficher le lecteur Tulvane", 5, "F12"}));
+                    CasEntree{"voir_lecteur", "Afficher le lecteur Tulvane", 5, "F12"}),
+    [](const auto& info) { return tulvane::test::caseName(info.param.nom); });
 
 TEST_F(FenetreTest, ChecksStartAsTheMenusAreDrawn)
 {

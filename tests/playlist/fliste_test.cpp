@@ -3,6 +3,8 @@
 #include "player/finterface.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
+#include "support/bytes.h"
+#include "support/case_names.h"
 #include "support/media.h"
 
 #include <QAction>
@@ -215,7 +217,14 @@ TEST_P(PrecedentSuivant, WrapsAroundTheList)
 
 INSTANTIATE_TEST_SUITE_P(Cases, PrecedentSuivant,
     testing::Values(Voisine{4, true, 1}, Voisine{1, false, 4}, Voisine{0, true, 1}, Voisine{0, false, 4},
-                    Voisine{2, true, 3}, Voisine{2, false, 1}));
+                    Voisine{2, true, 3}, Voisine{2, false, 1},
+                    // rows removed since the tracked row was found
+                    Voisine{7, false, 4}, Voisine{5, false, 4}, Voisine{7, true, 1}),
+    [](const auto& info) {
+        const Voisine& v = info.param;
+        return std::string(v.suivante ? "next" : "previous") + "From" + std::to_string(v.indexPiste) + "To"
+            + std::to_string(v.attendue);
+    });
 
 TEST_F(FListeTest, NextWhilePausedPlaysTheNextFile)
 {
@@ -260,7 +269,7 @@ TEST_F(FListeTest, TheVolumeControlNotInstalledIsSaid)
     t.dialogues().answer(MessageAnswer::Ok);
     liste.volumes_Click();
     ASSERT_EQ(t.dialogues().questions().size(), 1u);
-    EXPECT_EQ(t.dialogues().questions()[0].title, "Procédure impossible");
+    EXPECT_EQ(t.dialogues().questions()[0].title, "Annulation de procédure");
 }
 
 }  // namespace

@@ -68,6 +68,7 @@ TEST(FichierPlayList, ARowCutShortIsDroppedAndTheReadReportsIt)
 }
 
 struct LigneALaMain {
+    const char* nom;
     std::string ligne;
     std::string champ;
 };
@@ -85,11 +86,12 @@ TEST_P(ChampALaMain, ReadsAsExpected)
 }
 
 INSTANTIATE_TEST_SUITE_P(LF, ChampALaMain,
-    testing::Values(LigneALaMain{"\"\"", ""},
-                    LigneALaMain{"sans guillemets", "sans guillemets"},
-                    LigneALaMain{"\"un seul", "\"un seul"},
-                    LigneALaMain{"  \"entouré\"  ", "entouré"},
-                    LigneALaMain{"", ""}));
+    testing::Values(LigneALaMain{"twoQuotes", "\"\"", ""},
+                    LigneALaMain{"noQuotes", "sans guillemets", "sans guillemets"},
+                    LigneALaMain{"oneQuote", "\"un seul", "\"un seul"},
+                    LigneALaMain{"blanksAround", "  \"entouré\"  ", "entouré"},
+                    LigneALaMain{"emptyLine", "", ""}),
+    [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(FichierPlayList, HeaderOnlyWithoutLineEnd)
 {
