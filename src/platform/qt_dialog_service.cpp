@@ -179,6 +179,8 @@ QStringList QtDialogService::showOpen(const OpenRequest& request)
     QFileDialog dialog(QApplication::activeWindow(), request.title);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (!request.mustExist)
+        dialog.setFileMode(QFileDialog::AnyFile);
     prepare(dialog, request.filter, request.fileName);
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Ouvrir"));
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles() : QStringList();
