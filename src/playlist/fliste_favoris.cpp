@@ -71,13 +71,16 @@ void FListe::liste_favoris_Click(int Index)
                              "Erreur d'ouverture", platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
-// The file is written whole, so a failure leaves the old one as it was; the menu follows the
-// favourites either way, entry k for the k-th, an empty name included.
+// The file is written whole, so a failure leaves the old one as it was, and the menu with it:
+// the menu always shows what the file holds. Entry k is the k-th favourite, an empty name
+// included.
 platform::TextWrite FListe::fnEnregistrerFavoris(std::span<const Favori> favoris)
 {
-    fnDechargerListe();
     const platform::TextWrite resultat =
         platform::writeText(ctx_.cheminProgramme(kFichierFavoris), QByteArray::fromStdString(ecrireFavoris(favoris)));
+    if (!resultat.ok())
+        return resultat;
+    fnDechargerListe();
     int n = 0;
     for (const Favori& f : favoris)
         creerEntreeFavori(++n, QString::fromStdString(f.nom), QString::fromStdString(f.chemin));
