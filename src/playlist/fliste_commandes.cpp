@@ -93,6 +93,7 @@ void FListe::brancherCommandes()
         {"Renommer_fichier", &FListe::Renommer_fichier_Click},
         {"modifier_source", &FListe::modifier_source_Click},
         {"Exporter", &FListe::Exporter_Click},
+        {"Ajouter_Favoris", &FListe::Ajouter_Favoris_Click},
     };
     for (const auto& [nom, gestionnaire] : simples)
         commandes_.insert(QString::fromUtf8(nom), [this, g = gestionnaire] { (this->*g)(); });

@@ -1,8 +1,9 @@
-// The favourites menu, built from "Favoris.dat".
+// The favourites menu, built from "Favoris.dat", and the opening of its manager.
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "platform/dialog_service.h"
 #include "playlist/fliste.h"
+#include "tools/ffavoris.h"
 
 #include <QAction>
 #include <QMenu>
@@ -69,6 +70,12 @@ void FListe::liste_favoris_Click(int Index)
     else
         dialogues.messageBox("La liste '" + legende + "' que vous tentez d'ouvrir n'existe pas !",
                              "Erreur d'ouverture", platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
+}
+
+void FListe::Ajouter_Favoris_Click()
+{
+    tools::FFavoris dialogue(ctx_, this);
+    dialogue.exec();
 }
 
 // The file is written whole, so a failure leaves the old one as it was, and the menu with it:
