@@ -47,12 +47,14 @@ inline MessageAnswer escapeAnswer(MessageButtons buttons)
 
 // An open dialog. `filter` is "description|patterns|description|patterns...", the patterns of
 // one entry separated by ";"; the first entry is chosen at opening. `fileName` is the file the
-// dialog opens on ("" for none).
+// dialog opens on ("" for none). Without `mustExist`, one name may be typed for a file that
+// does not exist yet.
 struct OpenRequest {
     QString title{};
     QString filter{};
     QString fileName{};
     bool multiSelect = false;
+    bool mustExist = true;
 };
 
 // A save dialog; `fileName` is the proposed name ("" for none). No extension is ever added.
@@ -78,7 +80,7 @@ public:
     // Returns the full paths chosen, in the dialog's order; none on Cancel. A single choice
     // gives one path, so "one file or several" is the size of the list, and a file's title
     // (its name with extension) is QFileInfo::fileName() of its path. Only existing files
-    // can be chosen.
+    // can be chosen, unless the request says otherwise.
     virtual QStringList showOpen(const OpenRequest& request) = 0;
 
     // Returns the full path to write, "" on Cancel. The dialog has already refused a file

@@ -272,6 +272,8 @@ QStringList QtDialogService::showOpen(const OpenRequest& request)
 {
     FileDialog dialog(request.title, QFileDialog::AcceptOpen);
     dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    if (!request.mustExist)
+        dialog.setFileMode(QFileDialog::AnyFile);
     prepare(dialog, request.filter, request.fileName);
     return dialog.exec() == QDialog::Accepted ? dialog.chosenFiles() : QStringList();
 }

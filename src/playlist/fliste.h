@@ -178,8 +178,10 @@ public:
     // CSV export.
     void Exporter_Click();
 
-    // Favourites menu. The manager saves its rows with fnEnregistrerFavoris, which rebuilds
-    // the menu entries 1 to n from them; the returned failure is for the manager to show.
+    // Favourites menu, and its manager, a modal dialog. The manager saves its rows with
+    // fnEnregistrerFavoris, which rebuilds the menu entries 1 to n from them once the file is
+    // written; a failure leaves file and menu as they were, and is for the manager to show.
+    void Ajouter_Favoris_Click();
     void fnChargerFavoris();
     void liste_favoris_Click(int Index);
     void fnDechargerListe();

@@ -99,6 +99,7 @@ void FListe::brancherCommandes()
         {"editeur_tag_global", &FListe::editeur_tag_global_Click},
         {"Informations_selec", &FListe::Informations_selec_Click},
         {"Renommer", &FListe::Renommer_Click},
+        {"Ajouter_Favoris", &FListe::Ajouter_Favoris_Click},
     };
     for (const auto& [nom, gestionnaire] : simples)
         commandes_.insert(QString::fromUtf8(nom), [this, g = gestionnaire] { (this->*g)(); });

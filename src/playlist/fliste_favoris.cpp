@@ -1,8 +1,9 @@
-// The favourites menu, built from "Favoris.dat".
+// The favourites menu, built from "Favoris.dat", and the opening of its manager.
 #include "app/contexte.h"
 #include "components/file_work.h"
 #include "platform/dialog_service.h"
 #include "playlist/fliste.h"
+#include "tools/ffavoris.h"
 
 #include <QAction>
 #include <QMenu>
@@ -71,13 +72,22 @@ void FListe::liste_favoris_Click(int Index)
                              "Erreur d'ouverture", platform::MessageIcon::Exclamation, platform::MessageButtons::Ok);
 }
 
-// The file is written whole, so a failure leaves the old one as it was; the menu follows the
-// favourites either way, entry k for the k-th, an empty name included.
+void FListe::Ajouter_Favoris_Click()
+{
+    tools::FFavoris dialogue(ctx_, this);
+    dialogue.exec();
+}
+
+// The file is written whole, so a failure leaves the old one as it was, and the menu with it:
+// the menu always shows what the file holds. Entry k is the k-th favourite, an empty name
+// included.
 platform::TextWrite FListe::fnEnregistrerFavoris(std::span<const Favori> favoris)
 {
-    fnDechargerListe();
     const platform::TextWrite resultat =
         platform::writeText(ctx_.cheminProgramme(kFichierFavoris), QByteArray::fromStdString(ecrireFavoris(favoris)));
+    if (!resultat.ok())
+        return resultat;
+    fnDechargerListe();
     int n = 0;
     for (const Favori& f : favoris)
         creerEntreeFavori(++n, QString::fromStdString(f.nom), QString::fromStdString(f.chemin));

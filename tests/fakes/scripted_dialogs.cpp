@@ -89,6 +89,8 @@ void PrintTo(const ScriptedDialogs::Question& q, std::ostream* out)
         *out << ", filter \"" << q.filter.toStdString() << "\"";
     if (q.multiSelect)
         *out << ", multiple";
+    if (!q.mustExist)
+        *out << ", may not exist";
     *out << "}";
 }
 
@@ -167,7 +169,7 @@ QStringList ScriptedDialogs::showOpen(const platform::OpenRequest& request)
 {
     Answer answer;
     if (!next({.kind = Kind::Open, .title = request.title, .defaultText = request.fileName,
-               .filter = request.filter, .multiSelect = request.multiSelect},
+               .filter = request.filter, .multiSelect = request.multiSelect, .mustExist = request.mustExist},
               answer))
         return {};
     if (!request.multiSelect && answer.paths.size() > 1) {

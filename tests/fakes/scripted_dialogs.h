@@ -27,6 +27,7 @@ public:
         QString defaultText{};  // the input box's default, or the file dialog's file name
         QString filter{};
         bool multiSelect = false;
+        bool mustExist = true;  // an open dialog's
 
         bool operator==(const Question&) const = default;
     };

@@ -487,3 +487,20 @@ TEST_F(QuotedNames, ASaveKeepsTheNameAsTyped)
     EXPECT_EQ(dialogs.showSave({.title = "Enregistrer sous...", .filter = "Play-List Tulvane (*.tvl4)|*.tvl4"}),
               dir.filePath("liste \"rock\".tvl4"));
 }
+
+TEST(QtFileDialogs, OpenCanTakeANameForAFileNotYetThere)
+{
+    TempFolder folder;
+    const QString future = qpath(folder / "prochaine.tvl4");
+    whenShown<QFileDialog>([&future](QFileDialog* dialog) {
+        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptOpen);
+        EXPECT_EQ(dialog->fileMode(), QFileDialog::AnyFile);
+        dialog->selectFile(future);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, which checks the name
+    });
+    QtDialogService dialogs;
+    EXPECT_EQ(dialogs.showOpen({.title = "Ajouter une Play-List",
+                                .filter = "Play-List Tulvane (*.tvl4)|*.tvl4",
+                                .mustExist = false}),
+              QStringList{future});
+}

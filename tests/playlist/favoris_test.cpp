@@ -145,7 +145,7 @@ TEST_F(Favoris, SavingWritesTheFileWholeAndRebuildsTheMenuFromIt)
     EXPECT_TRUE(aucun().isVisible());
 }
 
-TEST_F(Favoris, AFailedSaveLeavesTheOldFileAndSaysWhy)
+TEST_F(Favoris, AFailedSaveLeavesTheOldFileAndTheMenuAndSaysWhy)
 {
     charger("Ancien\r\n/a\r\n");
     std::filesystem::remove(t.dossier() / "Favoris.dat");
@@ -154,6 +154,8 @@ TEST_F(Favoris, AFailedSaveLeavesTheOldFileAndSaysWhy)
     EXPECT_FALSE(resultat.ok());
     EXPECT_TRUE(resultat.error.contains("Favoris.dat")) << resultat.error.toStdString();
     EXPECT_TRUE(std::filesystem::is_directory(t.dossier() / "Favoris.dat"));
+    EXPECT_EQ(entrees(), (std::vector<std::pair<QString, QString>>{{"Ancien", "/a"}}));
+    EXPECT_FALSE(aucun().isVisible());
 }
 
 TEST_F(Favoris, OpeningAFavouriteAsksFirst)

@@ -183,7 +183,8 @@ TEST_F(CommandesTest, TheCommandsThatNeedRowsFollowTheRowCount)
         "Fonctions", "Sélection", "Exporter", "Atteindre", "editeur_tag_global", "Supprimer_source",
         "Enregistrer_selection", "Sélectionner_tout", "Enregistrer", "Enregistrer_sous"};
     const std::vector<const char*> toujours = {"nouvelle", "Ouvrir", "Importation", "Importation_emplac",
-                                               "Live_Update", "vModeLect0", "ordre_tri0", "a_propos"};
+                                               "Live_Update", "vModeLect0", "ordre_tri0", "Ajouter_Favoris",
+                                               "a_propos"};
     const std::vector<int> boutonsAvecLignes = {4, 5, 8, 9, 10, 11, 14, 16, 17, 18};
     const std::vector<int> boutonsToujours = {2, 3, 7, 13, 20};
 
