@@ -4,16 +4,15 @@
 #include "platform/ansi_text.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
-#include "platform/twips.h"
 #include "playlist/favoris.h"
 #include "playlist/fliste.h"
+#include "tools/cadre_outil.h"
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
-#include <QScreen>
 
 #include <array>
 #include <cmath>
@@ -24,36 +23,20 @@ namespace tulvane::tools {
 
 namespace {
 
-using platform::twipsEnPixels;
-
 const QString kFichierFavoris = "Favoris.dat";
 
 constexpr int kLargeur = 7650;
 constexpr int kHauteur = 5970;
 
-struct Place {
-    int gauche, haut, largeur, hauteur;
-
-    QRect enPixels() const
-    {
-        return {twipsEnPixels(gauche), twipsEnPixels(haut), twipsEnPixels(largeur), twipsEnPixels(hauteur)};
-    }
-};
-
-struct Controle {
-    const char* legende;
-    Place place;
-};
-
 constexpr Place kImage{120, 120, 480, 480};
-constexpr Controle kTexte{
+constexpr Legende kTexte{
     "Les favoris de Play-List permettent l'accès direct à toutes vos listes de fichiers musicaux préférés. "
     "Il vous suffit d'ajouter des fichiers Tulvane de types TVL de votre choix.",
     {720, 150, 6810, 780}};
 constexpr Place kListe{120, 1020, 7410, 4260};
 
 // Left to right along the bottom: Command2, Command3, Command4, then Command1 on its own.
-constexpr std::array<Controle, 4> kBoutons = {{
+constexpr std::array<Legende, 4> kBoutons = {{
     {"&Ajouter", {120, 5460, 1215, 375}},
     {"&Supprimer", {1455, 5460, 1215, 375}},
     {"&Renommer", {2790, 5460, 1215, 375}},
@@ -100,38 +83,20 @@ QPixmap imageFavoris()
     return toile;
 }
 
-QPushButton* bouton(QWidget* parent, const Controle& c)
-{
-    auto* b = new QPushButton(QString::fromUtf8(c.legende), parent);
-    b->setGeometry(c.place.enPixels());
-    return b;
-}
-
 }  // namespace
 
 FFavoris::FFavoris(app::Contexte& contexte, QWidget* parent)
     : QDialog(parent), ctx_(contexte)
 {
-    setWindowTitle(" Gestion de la liste des favoris    ");
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    setModal(true);
-    setFixedSize(twipsEnPixels(kLargeur), twipsEnPixels(kHauteur));
-    if (const QScreen* ecran = screen())
-        move(ecran->availableGeometry().center() - rect().center());
+    preparerCadre(*this, " Gestion de la liste des favoris    ", kLargeur, kHauteur);
 
-    Image1 = new QLabel(this);
-    Image1->setGeometry(kImage.enPixels());
+    Image1 = placer(new QLabel(this), kImage);
     Image1->setPixmap(imageFavoris());
+    Label1 = etiquette(this, kTexte);
 
-    Label1 = new QLabel(QString::fromUtf8(kTexte.legende), this);
-    Label1->setGeometry(kTexte.place.enPixels());
-    Label1->setWordWrap(true);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-
-    ListView1 = new platform::ListView(this);
-    ListView1->setGeometry(kListe.enPixels());
-    ListView1->addColumn("Nom", twipsEnPixels(kColonneNom));
-    ListView1->addColumn("Emplacement", twipsEnPixels(kColonneEmplacement));
+    ListView1 = placer(new platform::ListView(this), kListe);
+    ListView1->addColumn("Nom", platform::twipsEnPixels(kColonneNom));
+    ListView1->addColumn("Emplacement", platform::twipsEnPixels(kColonneEmplacement));
 
     Command2 = bouton(this, kBoutons[0]);
     Command3 = bouton(this, kBoutons[1]);
