@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "components/media_player.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
@@ -61,7 +62,7 @@ void Module3::fnEditerTag(const QString& vfnAdresse)
                                     platform::MessageButtons::Ok);
         return;
     }
-    tools::FTag1 dialogue(ctx_, vfnAdresse, tools::lireValeursTag(tools::cheminSysteme(vfnAdresse)),
+    tools::FTag1 dialogue(ctx_, vfnAdresse, tools::lireValeursTag(platform::cheminSysteme(vfnAdresse)),
                           &ctx_.fListe());
     dialogue.exec();
 }

@@ -4,6 +4,7 @@
 #include "components/file_work.h"
 #include "components/media_player.h"
 #include "metadata/mpeg.h"
+#include "platform/chemin_systeme.h"
 #include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/police.h"
@@ -58,11 +59,6 @@ constexpr std::array<ColonneListe, 9> kColonnes = {{
 }};
 
 constexpr std::uint32_t kBleu = 0xFF0000;  // BGR
-
-std::filesystem::path cheminFichier(const QString& chemin)
-{
-    return std::filesystem::path(QFile::encodeName(chemin).toStdString());
-}
 
 QString texte(const std::string& utf8)
 {
@@ -425,7 +421,7 @@ void FListe::fnAjouterFichierLite(const QString& vfnAdresse)
 void FListe::fnAfficherInfosPiste(int ligne)
 {
     std::string duree, secondes, kbps, canaux;
-    metadata::fnAnalyserMP3(cheminFichier(cheminLigne(ligne)), duree, secondes, kbps, canaux);
+    metadata::fnAnalyserMP3(platform::cheminSysteme(cheminLigne(ligne)), duree, secondes, kbps, canaux);
     if (kbps.empty())
         kbps = "128";
     player::FInterface& f = ctx_.fInterface();

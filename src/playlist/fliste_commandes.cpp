@@ -3,6 +3,7 @@
 #include "components/file_work.h"
 #include "components/station_cipher.h"
 #include "platform/ansi_text.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
@@ -25,11 +26,6 @@ namespace {
 
 const QString kTitreEchec = "Annulation de procédure";
 
-std::filesystem::path cheminSysteme(const QString& chemin)
-{
-    return std::filesystem::path(QFile::encodeName(chemin).toStdString());
-}
-
 // The downloaded station list replaces the old one only when it reads as a list of
 // stations; a server answering with an error page leaves the old list in place.
 components::ResultatOperation remplacerListeRadios(const QString& telechargee, const QString& cible)
@@ -46,7 +42,7 @@ components::ResultatOperation remplacerListeRadios(const QString& telechargee, c
     if (liste.stations.empty())
         return components::ResultatOperation::echec("La liste envoyée par le serveur ne contient aucune station.");
     std::error_code erreur;
-    std::filesystem::rename(cheminSysteme(telechargee), cheminSysteme(cible), erreur);
+    std::filesystem::rename(platform::cheminSysteme(telechargee), platform::cheminSysteme(cible), erreur);
     if (erreur)
         return components::ResultatOperation::echec(QString("Impossible de remplacer le fichier « %1 ».").arg(cible));
     return components::ResultatOperation::succes();

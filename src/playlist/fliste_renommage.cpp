@@ -1,6 +1,7 @@
 // Renaming a row's file in place, and pointing a row at another file.
 #include "app/contexte.h"
 #include "components/file_work.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "platform/renommage.h"
@@ -36,11 +37,6 @@ QString cause(std::error_code erreur)
     return QString("erreur système %1").arg(erreur.value());
 }
 
-std::filesystem::path cheminSysteme(const QString& chemin)
-{
-    return std::filesystem::path(QFile::encodeName(chemin).toStdString());
-}
-
 }  // namespace
 
 void FListe::Renommer_fichier_Click()
@@ -66,7 +62,7 @@ void FListe::Liste_AfterLabelEdit(int ligne, bool& Cancel, const QString& NewStr
     fwork.DefinirFichier(nouveau);
     if (fwork.Existe())
         return refuser(existeDeja, "Attention");
-    const std::error_code erreur = platform::renommerSansRemplacer(cheminSysteme(ancien), cheminSysteme(nouveau));
+    const std::error_code erreur = platform::renommerSansRemplacer(platform::cheminSysteme(ancien), platform::cheminSysteme(nouveau));
     if (erreur == std::errc::file_exists)
         return refuser(existeDeja, "Attention");
     if (erreur)

@@ -1,6 +1,7 @@
 #include "tools/cadre_outil.h"
 
 #include "metadata/genres.h"
+#include "platform/chemin_systeme.h"
 #include "platform/police.h"
 
 #include <QComboBox>
@@ -76,11 +77,6 @@ void remplirGenres(QComboBox* liste)
     for (const int numero : numeros)
         liste->addItem(nom(numero), numero);
     liste->setCurrentIndex(liste->findData(kGenreAutre));
-}
-
-std::filesystem::path cheminSysteme(const QString& chemin)
-{
-    return std::filesystem::path(QFile::encodeName(chemin).toStdString());
 }
 
 std::optional<std::uint64_t> tailleFichier(const std::filesystem::path& chemin)

@@ -68,9 +68,6 @@ QFrame* panneauGris(QWidget* parent, const Place& place);
 void remplirGenres(QComboBox* liste);
 inline constexpr int kGenreAutre = 12;
 
-// A path of the play list as the system spells it.
-std::filesystem::path cheminSysteme(const QString& chemin);
-
 // The size of the file at a path; none when it cannot be had (gone, a folder).
 std::optional<std::uint64_t> tailleFichier(const std::filesystem::path& chemin);
 

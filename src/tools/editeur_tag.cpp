@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "metadata/id3v1.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "playlist/fliste.h"
@@ -100,7 +101,7 @@ std::optional<QString> EditeurTag::ecrireTag(const QString& chemin, const Valeur
             == platform::MessageAnswer::Ok;
     };
     const metadata::ResultatEcriture resultat = metadata::fnEcrireTag(
-        cheminSysteme(chemin), v.titre, v.auteur, v.album, v.annee, genre, v.commentaire, question);
+        platform::cheminSysteme(chemin), v.titre, v.auteur, v.album, v.annee, genre, v.commentaire, question);
     switch (resultat.etat) {
     case metadata::ResultatEcriture::Etat::Ecrit:
         return std::nullopt;

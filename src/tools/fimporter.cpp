@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "components/media_player.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
@@ -169,7 +170,7 @@ void FImporter::Command3_Click()
                 QCoreApplication::processEvents();
                 return vRecherche;
             };
-            parcourirDossier(cheminSysteme(lecteur), vMasque.mid(2).toStdString(), continuer,
+            parcourirDossier(platform::cheminSysteme(lecteur), vMasque.mid(2).toStdString(), continuer,
                              [this](const std::filesystem::path& chemin) {
                                  List1.append(QFile::decodeName(QByteArray::fromStdString(chemin.string())));
                              });

@@ -3,6 +3,7 @@
 #include "app/contexte.h"
 #include "metadata/mpeg.h"
 #include "platform/ansi_text.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "playlist/fliste.h"
@@ -60,7 +61,7 @@ void FInfosFichier::Form_Load()
     const platform::ListView& liste = *ctx_.fListe().Liste;
     const int ligne = liste.selectedItem();
     const QString chemin = liste.subItem(ligne, playlist::kEmplacement);
-    const std::filesystem::path systeme = cheminSysteme(chemin);
+    const std::filesystem::path systeme = platform::cheminSysteme(chemin);
 
     SourceInformations source;
     source.emplacement = chemin.toStdString();

@@ -1,6 +1,7 @@
 #include "tools/finfos_selec.h"
 
 #include "app/contexte.h"
+#include "platform/chemin_systeme.h"
 #include "platform/list_view.h"
 #include "playlist/fliste.h"
 #include "tools/cadre_outil.h"
@@ -66,7 +67,7 @@ void FInfosSelec::Form_Load()
             continue;
         lignes.push_back({liste.subItem(ligne, playlist::kKbps).toStdString(),
                           liste.subItem(ligne, playlist::kDuree).toStdString(),
-                          tailleFichier(cheminSysteme(liste.subItem(ligne, playlist::kEmplacement)))});
+                          tailleFichier(platform::cheminSysteme(liste.subItem(ligne, playlist::kEmplacement)))});
     }
     const TextesTotaux textes = formaterTotaux(totaliser(lignes));
     const std::array<const std::string*, 5> valeurs = {&textes.quantite, &textes.poids, &textes.dureeTotale,

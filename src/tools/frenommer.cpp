@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "components/file_work.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "platform/renommage.h"
@@ -57,7 +58,7 @@ QComboBox* listeDeNombres(QWidget* parent, int jusqua, const Place& place)
 bool existeDeja(const std::string& chemin)
 {
     std::error_code erreur;
-    return std::filesystem::symlink_status(cheminSysteme(QString::fromStdString(chemin)), erreur).type()
+    return std::filesystem::symlink_status(platform::cheminSysteme(QString::fromStdString(chemin)), erreur).type()
         != std::filesystem::file_type::not_found;
 }
 
@@ -277,7 +278,7 @@ void FRenommer::fnExecuter()
 
 bool FRenommer::fnRenommer(const QString& vfnAnom, const QString& vfnNnom)
 {
-    return !platform::renommerSansRemplacer(cheminSysteme(vfnAnom), cheminSysteme(vfnNnom));
+    return !platform::renommerSansRemplacer(platform::cheminSysteme(vfnAnom), platform::cheminSysteme(vfnNnom));
 }
 
 void FRenommer::fnRenommerListe(const QString& vfnAnom, const QString& vfnNnom, const QString& vfnNomSeul)

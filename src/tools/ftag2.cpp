@@ -2,6 +2,7 @@
 
 #include "app/contexte.h"
 #include "components/media_player.h"
+#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/fpiste.h"
@@ -108,7 +109,7 @@ void FTag2::Command3_Click()
         const QString chemin = liste.subItem(ligne, playlist::kEmplacement);
         if (chemin == lecteur)
             continue;
-        const ValeursTag fichier = lireValeursTag(cheminSysteme(chemin));
+        const ValeursTag fichier = lireValeursTag(platform::cheminSysteme(chemin));
         ValeursTag v;
         v.auteur = coche(0) ? utf8(Text1->text()) : fichier.auteur;
         v.titre = coche(1) ? utf8(Text2->text()) : fichier.titre;
