@@ -18,8 +18,8 @@ struct LectureFichierPlayList {
     bool complet = true;  // false when the text ended in the middle of a row
 };
 
-// Reads the play-list text (already decoded to UTF-8). The first line is skipped whatever
-// it holds; each row is nine field lines. A field is the text between the first and the
+// Reads the play-list text (already decoded to UTF-8), whatever its line ends. The first
+// line is skipped whatever it holds; each row is nine field lines. A field is the text between the first and the
 // last double quote of its line, so a quote inside a field survives; a line without two
 // quotes (edited by hand) is taken whole. A row cut short is not added.
 LectureFichierPlayList lireFichierPlayList(std::string_view texte);

@@ -506,7 +506,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasTroisLignes{"A\na1\na2\nB\nb1\n", 0, 6},
                     CasTroisLignes{"A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
                     CasTroisLignes{"A\na1\ta\na2\n", 0, 2},
-                    CasTroisLignes{"A\na1\r\ra\na2\n", 0, 2}));
+                    CasTroisLignes{"A\ra1\ra2\rB\rb1\rb2\r", 2, 0},
+                    CasTroisLignes{"A\na1\r\ra\na2\n", 0, 3}));
 
 TEST(ChiffreRadios, ThreeLineTextEndsEveryLineWithCrLf)
 {
