@@ -15,7 +15,8 @@ inline constexpr std::string_view kEnteteFichierPlayList = "### Tulvane PlayList
 
 struct LectureFichierPlayList {
     std::vector<TextesLigne> lignes;
-    bool complet = true;  // false when the text ended in the middle of a row
+    bool entete = true;   // false when the text has not even a first line: no play list at all
+    bool complet = true;  // false when the text ended before its header or in the middle of a row
 };
 
 // Reads the play-list text (already decoded to UTF-8), whatever its line ends. The first

@@ -289,4 +289,26 @@ TEST_F(FichiersTest, OneWindows1252LineAmongUtf8LinesKeepsEveryAccent)
     EXPECT_EQ(vue.subItem(1, 8), "déjà");
 }
 
+// A file without even its header line is no play list: nothing is loaded and nothing is
+// lost, not even the name under which the shown rows are saved.
+TEST_F(FichiersTest, AnEmptyFileLeavesTheListAndThePlayerAsTheyWere)
+{
+    remplir({"a.wav", "b.wav"});
+    const QString garde = enregistrerSous("garde.tvl4");
+    const QString vide = ecrireFichier("vide.tvl4", {});
+    const QString joueur = t.piste().FileName();
+    const std::size_t questions = t.dialogues().questions().size();
+    t.piste().clearCalls();
+
+    ouvrir(vide);
+    EXPECT_EQ(vue.count(), 2);
+    EXPECT_EQ(vue.subItem(2, 6), t.fichier("b.wav"));
+    EXPECT_EQ(t.piste().FileName(), joueur);
+    EXPECT_TRUE(t.piste().calls().empty());
+    EXPECT_EQ(ctx.vAdresseListe, garde);
+    EXPECT_EQ(ctx.vNomListe, "garde.tvl4");
+    EXPECT_EQ(t.dialogues().questions().size(), questions + 1);  // only the open dialog
+    EXPECT_TRUE(lireFichier(vide).isEmpty());
+}
+
 }  // namespace

@@ -96,7 +96,15 @@ TEST(FichierPlayList, HeaderOnlyWithoutLineEnd)
     const auto lecture = lireFichierPlayList("### Tulvane PlayList");
     EXPECT_TRUE(lecture.lignes.empty());
     EXPECT_TRUE(lecture.complet);
-    EXPECT_TRUE(lireFichierPlayList("").complet);
+    EXPECT_TRUE(lecture.entete);
+}
+
+TEST(FichierPlayList, ATextWithoutEvenAHeaderLineIsNoPlayList)
+{
+    const auto lecture = lireFichierPlayList("");
+    EXPECT_FALSE(lecture.entete);
+    EXPECT_FALSE(lecture.complet);
+    EXPECT_TRUE(lecture.lignes.empty());
 }
 
 class FinsDeLigne : public testing::TestWithParam<std::string> {};
