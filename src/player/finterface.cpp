@@ -8,6 +8,7 @@
 #include "platform/dropped_files.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
+#include "platform/shown_text.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
 #include "player/fpiste.h"
@@ -92,9 +93,11 @@ void FInterface::creerControles()
     Picture1->accepterDepots([this](const QMimeData& donnees) { Picture1_OLEDragDrop(donnees); });
 
     // Labels take their own presses: only the bare skin moves the window. A caption wider
-    // than its place in this font is given the room, not cut.
+    // than its place in this font is given the room, not cut. Texts from files (names, tags)
+    // show as typed, never read as markup.
     const auto etiquette = [](QWidget* parent, const QString& texte, const Zone& place) {
         auto* label = new QLabel(texte, parent);
+        label->setTextFormat(Qt::PlainText);
         label->setGeometry(place.enPixels());
         label->setAttribute(Qt::WA_NoMousePropagation);
         donnerLaPlace(*label);
@@ -259,10 +262,10 @@ void FInterface::Timer1_Timer()
     const QString fichier = piste.FileName();
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(fichier);
-    const QString titre = fichier.isEmpty() ? QString() : fwork.NomFichier();
+    const QString titre = fichier.isEmpty() ? QString() : platform::shownText(fwork.NomFichier());
     if (titre != Label2->text()) {
         Label2->setText(titre);
-        Label2->setToolTip(titre);
+        Label2->setToolTip(platform::plainToolTip(titre));
     }
 
     piste.setVolume(-240 * ctx_.vVolume);
