@@ -1,10 +1,8 @@
 // The file-reading layer under the tag reader and the frame analysis: the fuzzer's bytes
 // become a real file, read back through open, fstat and pread as a new play-list row reads
 // it and as the two readers read it, and every road must give what the parsers find in the
-// same bytes in memory.
-//
-// Run it with -max_len=60000: past the 51445 bytes read for the frame scan, so that the tag
-// record is also read on its own at the end of the file. Seeds: fuzz/graines_lecture_fichier.sh.
+// same bytes in memory. Its max_len goes past the 51445 bytes read for the frame scan, so
+// that the tag record is also read on its own at the end of the file.
 #include "metadata/genres.h"
 #include "metadata/id3v1.h"
 #include "metadata/infos_fichier.h"

@@ -1,19 +1,31 @@
-// Any bytes as a play-list file: the reader must neither crash nor lose the nine-line
-// alignment when its result is written and read again.
+// Any bytes as a play-list file, decoded as the window reads it: the reader must neither
+// crash nor lose the nine-line alignment, and the rows it gives are written and read back
+// unchanged.
+#include "platform/text_lines.h"
 #include "playlist/playlist_file.h"
 
 #include <cstdint>
-#include <cstdlib>
+
+namespace {
+
+void verifier(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    using namespace tulvane::playlist;
-    const auto lecture = lireFichierPlayList({reinterpret_cast<const char*>(data), size});
-    std::vector<const TextesLigne*> lignes;
+    using namespace tulvane;
+    const std::string texte = platform::decoderTexte({reinterpret_cast<const char*>(data), size});
+    const auto lecture = playlist::lireFichierPlayList(texte);
+    verifier(lecture.entete == !texte.empty());
+    std::vector<const playlist::TextesLigne*> lignes;
     for (const auto& l : lecture.lignes)
         lignes.push_back(&l);
-    const auto relue = lireFichierPlayList(ecrireFichierPlayList(lignes));
-    if (relue.lignes.size() != lecture.lignes.size() || !relue.complet)
-        std::abort();
+    const auto relue = playlist::lireFichierPlayList(playlist::ecrireFichierPlayList(lignes));
+    verifier(relue.complet && relue.lignes == lecture.lignes);
     return 0;
 }

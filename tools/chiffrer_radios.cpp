@@ -1,7 +1,7 @@
 // Enciphers a plain station list (three lines per station: name, address of channel 1,
 // address of channel 2) into the "Radios.sys" the player reads.
 #include "components/station_cipher.h"
-#include "metadata/windows1252.h"
+#include "platform/text_lines.h"
 
 #include <filesystem>
 #include <fstream>
@@ -19,8 +19,8 @@ constexpr const char* kUsage =
     "\n"
     "Chiffre une liste de stations de radio en un fichier « Radios.sys » pour Tulvane.\n"
     "La liste en clair donne trois lignes par station : le nom, l'adresse du canal 1,\n"
-    "l'adresse du canal 2 ; aucune ligne vide entre les stations. Elle est lue en UTF-8\n"
-    "ou, à défaut, en Windows-1252.\n";
+    "l'adresse du canal 2 ; aucune ligne vide entre les stations. Chaque ligne est lue\n"
+    "en UTF-8 ou, à défaut, en Windows-1252.\n";
 
 int erreur(const std::string& message)
 {
@@ -42,11 +42,8 @@ int main(int argc, char** argv)
     std::ifstream entree(source, std::ios::binary);
     if (!entree)
         return erreur("impossible de lire « " + source.string() + " ».");
-    std::string texte((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>());
-    if (texte.starts_with("\xEF\xBB\xBF"))
-        texte.erase(0, 3);
-    if (!metadata::isValidUtf8(texte))
-        texte = metadata::windows1252ToUtf8(texte);
+    const std::string texte = platform::decoderTexte(
+        std::string((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>()));
 
     const auto lecture = components::lireTroisLignes(texte);
     if (!lecture.valide())

@@ -49,7 +49,7 @@ enum class ErreurListeRadios {
 std::string messageErreurRadios(ErreurListeRadios erreur);
 
 // Three lines per station: name, address of channel 1, address of channel 2. Lines end in
-// LF or CR LF; the last one may lack its end. A station cut short, an empty line or a
+// CR LF, LF or CR; the last one may lack its end. A station cut short, an empty line or a
 // control character stops the reading: `ligneFautive` is then its 1-based line number.
 struct LectureListeRadios {
     std::vector<EntreeRadio> stations;

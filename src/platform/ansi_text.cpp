@@ -1,7 +1,7 @@
 #include "platform/ansi_text.h"
 
 #include "metadata/fichier_lecture.h"
-#include "metadata/windows1252.h"
+#include "platform/text_lines.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -100,30 +100,15 @@ void syncFolder(const QString& target)
 
 QString decodeText(const QByteArray& bytes)
 {
-    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-    if (metadata::isValidUtf8(view)) {
-        constexpr std::string_view bom = "\xEF\xBB\xBF";
-        const std::string_view body = view.starts_with(bom) ? view.substr(bom.size()) : view;
-        return QString::fromUtf8(body.data(), static_cast<qsizetype>(body.size()));
-    }
-    return QString::fromStdString(metadata::windows1252ToUtf8(view));
+    return QString::fromStdString(decoderTexte({bytes.constData(), static_cast<std::size_t>(bytes.size())}));
 }
 
 QStringList splitLines(const QString& text)
 {
     QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
+    for (const std::u16string_view line : decouperLignes({reinterpret_cast<const char16_t*>(text.utf16()),
+                                                          static_cast<std::size_t>(text.size())}))
+        lines.append(QString(reinterpret_cast<const QChar*>(line.data()), static_cast<qsizetype>(line.size())));
     return lines;
 }
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 // Text files of the program, read and written whole. On disk: UTF-8 without a byte-order mark,
-// every line ended by CR LF. Files made on the original platform are in Windows-1252; they are
-// recognised by not being valid UTF-8 and keep their accents.
+// every line ended by CR LF. Files made on the original platform are in Windows-1252; their
+// lines are recognised by not being valid UTF-8 and keep their accents.
 namespace tulvane::platform {
 
 // A failure is a French text naming the file, fit for a message box; empty on success.
@@ -30,10 +30,12 @@ struct TextWrite {
     bool ok() const { return error.isEmpty(); }
 };
 
-// UTF-8 (a leading byte-order mark dropped) when the bytes are valid UTF-8, else Windows-1252.
+// Line by line, UTF-8 where the line is valid UTF-8, else Windows-1252; a leading byte-order
+// mark dropped, the line ends kept (decoderTexte in text_lines.h).
 QString decodeText(const QByteArray& bytes);
 
-// Lines ended by CR LF, LF or CR; a line end at the very end opens no further line.
+// Lines ended by CR LF, LF or CR; a line end at the very end opens no further line. The
+// same rule as decouperLignes in text_lines.h, which does the cutting.
 QStringList splitLines(const QString& text);
 
 // The bytes of a regular file, at most `limit` of them; no value when the path names no

@@ -1,5 +1,7 @@
 #include "platform/list_view_model.h"
 
+#include "platform/shown_text.h"
+
 #include <QBrush>
 #include <QCollator>
 #include <QColor>
@@ -71,6 +73,7 @@ QVariant ListViewModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
+        return shownText(cellOf(r, column));
     case Qt::EditRole:
         return cellOf(r, column);
     case Qt::TextAlignmentRole:

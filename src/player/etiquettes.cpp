@@ -16,6 +16,7 @@ void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
 QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place)
 {
     auto* label = new QLabel(texte, parent);
+    label->setTextFormat(Qt::PlainText);
     label->setGeometry(place.enPixels());
     label->setAttribute(Qt::WA_NoMousePropagation);
     platform::fitTextToBox(*label);

@@ -14,7 +14,8 @@ namespace tulvane::player {
 
 void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur);
 
-// A label that takes its own presses, so that only the bare skin moves the window.
+// A label that takes its own presses, so that only the bare skin moves the window. Texts from
+// files (names, tags) show as typed, never read as markup.
 QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place);
 
 // The same in bold, for the fields that stand out.

@@ -9,6 +9,7 @@
 #include "platform/hourglass.h"
 #include "platform/label_text.h"
 #include "platform/list_view.h"
+#include "platform/shown_text.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
 #include "player/etiquettes.h"
@@ -243,10 +244,10 @@ void FInterface::Timer1_Timer()
     const QString fichier = piste.FileName();
     components::FileWork& fwork = ctx_.FWork1();
     fwork.DefinirFichier(fichier);
-    const QString titre = fichier.isEmpty() ? QString() : fwork.NomFichier();
+    const QString titre = fichier.isEmpty() ? QString() : platform::shownText(fwork.NomFichier());
     if (titre != Label2->text()) {
         Label2->setText(titre);
-        Label2->setToolTip(titre);
+        Label2->setToolTip(platform::plainToolTip(titre));
     }
 
     piste.setVolume(-240 * ctx_.vVolume);

@@ -1,5 +1,7 @@
 #include "playlist/colonnes.h"
 
+#include "platform/text_lines.h"
+
 #include <algorithm>
 
 namespace tulvane::playlist {
@@ -8,7 +10,7 @@ namespace {
 
 std::string_view sansBlancs(std::string_view ligne)
 {
-    constexpr std::string_view blancs = " \t\r";
+    constexpr std::string_view blancs = " \t";
     const std::size_t debut = ligne.find_first_not_of(blancs);
     if (debut == std::string_view::npos)
         return {};
@@ -19,12 +21,9 @@ std::string_view sansBlancs(std::string_view ligne)
 
 std::optional<std::vector<int>> lirePositionsColonnes(std::string_view texte, int nombreColonnes)
 {
-    std::vector<std::string_view> lignes;
-    while (!texte.empty()) {
-        const std::size_t fin = texte.find('\n');
-        lignes.push_back(sansBlancs(texte.substr(0, fin)));
-        texte = fin == std::string_view::npos ? std::string_view() : texte.substr(fin + 1);
-    }
+    std::vector<std::string_view> lignes = platform::decouperLignes(texte);
+    for (std::string_view& ligne : lignes)
+        ligne = sansBlancs(ligne);
     while (!lignes.empty() && lignes.back().empty())
         lignes.pop_back();
     if (lignes.size() > static_cast<std::size_t>(std::max(nombreColonnes, 0)))

@@ -11,8 +11,8 @@ namespace tulvane::playlist {
 
 // The positions of the first columns, as many as the file has lines (none for an empty
 // file); nothing when a line is not a whole number from 1 to nombreColonnes, or when there
-// are more lines than columns. Blanks around a number and empty lines at the end are
-// allowed.
+// are more lines than columns. Blanks around a number, empty lines at the end and any line
+// ends are allowed.
 std::optional<std::vector<int>> lirePositionsColonnes(std::string_view texte, int nombreColonnes);
 
 std::string ecrirePositionsColonnes(const std::vector<int>& positions);

@@ -8,6 +8,7 @@
 #include "platform/label_text.h"
 #include "platform/list_view.h"
 #include "platform/police.h"
+#include "platform/shown_text.h"
 #include "platform/twips.h"
 #include "player/finterface.h"
 #include "player/fpiste.h"
@@ -33,6 +34,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <climits>
 #include <cmath>
 #include <filesystem>
 
@@ -65,11 +67,12 @@ QString texte(const std::string& utf8)
     return QString::fromStdString(utf8);
 }
 
+// Two texts of a row on one label, joined as the label shows them.
 QString joindre(const QString& a, const QString& b)
 {
     if (!a.isEmpty() && !b.isEmpty())
-        return a + " - " + b;
-    return a.isEmpty() ? b : a;
+        return platform::shownText(platform::shownText(a) + " - " + platform::shownText(b));
+    return platform::shownText(a.isEmpty() ? b : a);
 }
 
 // The client area: Form_Resize places its controls whenever it changes size.
@@ -292,6 +295,7 @@ void FListe::creerBarreEtat()
     constexpr std::array<int, 5> largeurs = {2300, 1400, 1100, 900, 900};
     for (std::size_t i = 0; i < Panels.size(); ++i) {
         Panels[i] = new QLabel(StatusBar1);
+        Panels[i]->setTextFormat(Qt::PlainText);  // names from files show as typed
         if (i < largeurs.size()) {
             Panels[i]->setFixedWidth(platform::twipsEnPixels(largeurs[i]));
             StatusBar1->addWidget(Panels[i]);

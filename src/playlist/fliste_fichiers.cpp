@@ -22,6 +22,14 @@ const QString kFiltre = "Play-List Tulvane (*.tvl4)|*.tvl4";
 
 void FListe::fnChargerListe(const QString& vfnAdresse)
 {
+    const platform::TextContent contenu = platform::readText(vfnAdresse);
+    const LectureFichierPlayList lecture = contenu.ok() ? lireFichierPlayList(contenu.text.toStdString())
+                                                        : LectureFichierPlayList{};
+    // A file without even its header line (0 bytes) is no play list: the reader fails at
+    // once, and the rows shown, their file name and the player stay as they were.
+    if (contenu.ok() && !lecture.entete)
+        return;
+
     ctx_.vNomListe.clear();
     ctx_.vAdresseListe.clear();
     Liste->clear();
@@ -31,10 +39,8 @@ void FListe::fnChargerListe(const QString& vfnAdresse)
     const QString nom = fwork.NomFichier();
     ctx_.vNomListe = nom.size() > 5 ? nom.left(nom.size() - 5) : QString();
 
-    const platform::TextContent contenu = platform::readText(vfnAdresse);
     if (!contenu.ok())
         return;
-    const LectureFichierPlayList lecture = lireFichierPlayList(contenu.text.toStdString());
     std::vector<std::vector<QString>> lignes;
     lignes.reserve(lecture.lignes.size());
     for (const TextesLigne& textes : lecture.lignes) {

@@ -29,6 +29,11 @@ LectureFichierPlayList lireFichierPlayList(std::string_view texte)
 {
     LectureFichierPlayList lecture;
     const std::vector<std::string_view> lignes = platform::decouperLignes(texte);
+    if (lignes.empty()) {
+        lecture.entete = false;
+        lecture.complet = false;
+        return lecture;
+    }
     std::size_t i = 1;  // the header's text is not checked, only its place
     for (; i + 9 <= lignes.size(); i += 9) {
         TextesLigne& ligne = lecture.lignes.emplace_back();

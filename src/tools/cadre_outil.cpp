@@ -34,6 +34,7 @@ void preparerCadre(QDialog& dialogue, const char* legende, int largeur, int haut
 QLabel* etiquette(QWidget* parent, const Legende& legende)
 {
     auto* label = new QLabel(QString::fromUtf8(legende.texte), parent);
+    label->setTextFormat(Qt::PlainText);  // some show a file's name or tag later
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     if (legende.place.largeur > 0)
         label->setWordWrap(true);

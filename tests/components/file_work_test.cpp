@@ -537,7 +537,8 @@ INSTANTIATE_TEST_SUITE_P(
                     CasTroisLignes{"stationCutShort", "A\na1\na2\nB\nb1\n", 0, 6},
                     CasTroisLignes{"emptyLineBetween", "A\na1\na2\n\nB\nb1\nb2\n", 0, 4},
                     CasTroisLignes{"tabInAnAddress", "A\na1\ta\na2\n", 0, 2},
-                    CasTroisLignes{"carriageReturnInAnAddress", "A\na1\r\ra\na2\n", 0, 2}),
+                    CasTroisLignes{"crOnlyLineEnds", "A\ra1\ra2\rB\rb1\rb2\r", 2, 0},
+                    CasTroisLignes{"carriageReturnInAnAddress", "A\na1\r\ra\na2\n", 0, 3}),
     [](const auto& info) { return std::string(info.param.nom); });
 
 TEST(ChiffreRadios, ThreeLineTextEndsEveryLineWithCrLf)

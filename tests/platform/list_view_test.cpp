@@ -704,6 +704,32 @@ TEST_F(ListViewTest, BoldColourAndCheckReachTheModelForTheItemTextOnly)
     EXPECT_TRUE(model->flags(cell(2)) & Qt::ItemIsUserCheckable);
 }
 
+// A huge text (a field of a play list made to freeze the window) stays whole in its row;
+// the view gets, and measures, no more of it than one line of a cell can show.
+TEST_F(ListViewTest, AHugeTextStaysWholeButTheViewMeasuresOnlyWhatACellShows)
+{
+    const QString huge(1 << 20, u'x');
+    list.addItems({{"a.mp3", "Auteur", huge}, {"deux\r\nlignes.mp3"}});
+    list.setSelected(1, true);
+    showList();
+    QAbstractItemModel* model = tree()->model();
+
+    EXPECT_EQ(list.subItem(1, 2), huge);
+    EXPECT_EQ(model->data(cell(1, 3), Qt::EditRole).toString(), huge);
+    const QString shown = model->data(cell(1, 3), Qt::DisplayRole).toString();
+    EXPECT_LE(shown.size(), 10000);
+    EXPECT_TRUE(huge.startsWith(shown));
+
+    QStyleOptionViewItem option;
+    option.font = tree()->font();
+    option.fontMetrics = tree()->fontMetrics();
+    EXPECT_LT(tree()->itemDelegate()->sizeHint(option, cell(1, 3)).width(), 100000);
+
+    // One line per row: a line break shows as a blank.
+    EXPECT_EQ(list.text(2), "deux\r\nlignes.mp3");
+    EXPECT_EQ(model->data(cell(2), Qt::DisplayRole).toString(), "deux  lignes.mp3");
+}
+
 TEST_F(ListViewTest, MouseAndKeyEventsReachTheProgram)
 {
     list.setMultiSelect(true);

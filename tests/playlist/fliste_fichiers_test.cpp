@@ -45,6 +45,21 @@ protected:
     }
 
     const ScriptedDialogs::Question& derniere() { return t.dialogues().questions().back(); }
+
+    QString ecrireFichier(const QString& nom, const QByteArray& contenu)
+    {
+        QFile f(chemin(nom));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(contenu);
+        return chemin(nom);
+    }
+
+    QByteArray lireFichier(const QString& fichier)
+    {
+        QFile f(fichier);
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        return f.readAll();
+    }
 };
 
 TEST_F(FichiersTest, SaveAsThenOpenGivesBackTheRowsAndNamesTheList)
@@ -243,6 +258,57 @@ TEST_F(FichiersTest, AListWrittenOnTheOriginalPlatformOpensWithItsAccents)
     ASSERT_EQ(vue.count(), 1);
     EXPECT_EQ(vue.text(1), "été.mp3");
     EXPECT_EQ(vue.subItem(1, 1), "Noël");
+}
+
+TEST_F(FichiersTest, AListWithCrOnlyLineEndsOpensWithItsRows)
+{
+    remplir({"a.wav", "b.wav"});
+    const QString fichier = enregistrerSous("mac.tvl4");
+    ecrireFichier("mac.tvl4", lireFichier(fichier).replace("\r\n", "\r"));
+    t.dialogues().answer(MessageAnswer::Yes);
+    liste.nouvelle_Click();
+
+    ouvrir(fichier);
+    ASSERT_EQ(vue.count(), 2);
+    EXPECT_EQ(vue.text(2), "b.wav");
+    EXPECT_EQ(vue.subItem(2, 6), t.fichier("b.wav"));
+    EXPECT_EQ(t.piste().FileName(), t.fichier("a.wav"));
+}
+
+TEST_F(FichiersTest, OneWindows1252LineAmongUtf8LinesKeepsEveryAccent)
+{
+    QByteArray contenu = "### Tulvane PlayList\r\n";
+    for (const char* champ : {"\"\xC3\xA9t\xC3\xA9.mp3\"", "\"No\xEBl\"", "\"\"", "\"\"", "\"\"",
+                              "\"128 kbps\"", "\"/m/\xC3\xA9t\xC3\xA9.mp3\"", "\"\"", "\"d\xC3\xA9j\xC3\xA0\""})
+        contenu += QByteArray(champ) + "\r\n";
+    ouvrir(ecrireFichier("melange.tvl4", contenu));
+    ASSERT_EQ(vue.count(), 1);
+    EXPECT_EQ(vue.text(1), "été.mp3");
+    EXPECT_EQ(vue.subItem(1, 1), "Noël");
+    EXPECT_EQ(vue.subItem(1, 6), "/m/été.mp3");
+    EXPECT_EQ(vue.subItem(1, 8), "déjà");
+}
+
+// A file without even its header line is no play list: nothing is loaded and nothing is
+// lost, not even the name under which the shown rows are saved.
+TEST_F(FichiersTest, AnEmptyFileLeavesTheListAndThePlayerAsTheyWere)
+{
+    remplir({"a.wav", "b.wav"});
+    const QString garde = enregistrerSous("garde.tvl4");
+    const QString vide = ecrireFichier("vide.tvl4", {});
+    const QString joueur = t.piste().FileName();
+    const std::size_t questions = t.dialogues().questions().size();
+    t.piste().clearCalls();
+
+    ouvrir(vide);
+    EXPECT_EQ(vue.count(), 2);
+    EXPECT_EQ(vue.subItem(2, 6), t.fichier("b.wav"));
+    EXPECT_EQ(t.piste().FileName(), joueur);
+    EXPECT_TRUE(t.piste().calls().empty());
+    EXPECT_EQ(ctx.vAdresseListe, garde);
+    EXPECT_EQ(ctx.vNomListe, "garde.tvl4");
+    EXPECT_EQ(t.dialogues().questions().size(), questions + 1);  // only the open dialog
+    EXPECT_TRUE(lireFichier(vide).isEmpty());
 }
 
 }  // namespace

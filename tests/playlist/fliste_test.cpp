@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QTextDocument>
 #include <gtest/gtest.h>
 
 using namespace tulvane;
@@ -111,6 +112,44 @@ TEST_F(FListeTest, CurrentRowDetailsGoToThePlayerWindow)
     EXPECT_EQ(f.Label10->text(), "128 kbps - Joint Stereo");
     EXPECT_EQ(f.Label11->text(), "Titre seul");
     EXPECT_EQ(f.Label12->text(), "Album - RB");
+}
+
+// Tags and file names are shown as typed, never read as markup.
+TEST_F(FListeTest, TagsAndNamesShowAsTypedOnThePlayerWindowAndTheStatusBar)
+{
+    const auto chemin = t.dossier() / "<b>Titre.mp3";
+    test::writeFile(chemin, test::mp3Tague(4000, "<i>Auteur</i>", "<b>Titre</b>"));
+    liste.fnAjouterFichierLite(QString::fromStdString(chemin.string()));
+    vue.setSubItem(1, 3, "<u>Album</u>");
+    vue.setSubItem(1, 4, "<s>Rock</s>");
+    t.ctx().vNomListe = "<b>rock</b>";
+    player::FInterface& f = t.ctx().fInterface();
+    f.Timer1_Timer();
+    liste.Timer1_Timer();
+
+    EXPECT_EQ(f.Label2->text(), "<b>Titre.mp3");
+    EXPECT_EQ(f.Label11->text(), "<i>Auteur</i> - <b>Titre</b>");
+    EXPECT_EQ(f.Label12->text(), "<u>Album</u> - <s>Rock</s>");
+    EXPECT_EQ(liste.Panels[0]->text(), "<b>rock</b>");
+    EXPECT_EQ(liste.Panels[5]->text(), "<b>Titre.mp3");
+    for (const QLabel* label : {f.Label2, f.Label10, f.Label11, f.Label12, liste.Panels[0], liste.Panels[5]})
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+    QTextDocument bulle;
+    bulle.setHtml(f.Label2->toolTip());
+    EXPECT_EQ(bulle.toPlainText(), "<b>Titre.mp3");
+}
+
+// A huge field shows no more than a label can show; the row keeps it whole.
+TEST_F(FListeTest, AHugeFieldShowsOnThePlayerWindowAsMuchAsALabelCanShow)
+{
+    ajouter("a.wav");
+    const QString enorme(1 << 20, u'x');
+    vue.setSubItem(1, 2, enorme);
+    liste.Timer1_Timer();
+    player::FInterface& f = t.ctx().fInterface();
+    EXPECT_LE(f.Label11->text().size(), 10000);
+    EXPECT_TRUE(enorme.startsWith(f.Label11->text()));
+    EXPECT_EQ(vue.subItem(1, 2), enorme);
 }
 
 // ---- Timers and status bar ----

@@ -98,5 +98,36 @@ TEST(FichierPlayList, HeaderOnlyWithoutLineEnd)
     const auto lecture = lireFichierPlayList("### Tulvane PlayList");
     EXPECT_TRUE(lecture.lignes.empty());
     EXPECT_TRUE(lecture.complet);
-    EXPECT_TRUE(lireFichierPlayList("").complet);
+    EXPECT_TRUE(lecture.entete);
 }
+
+TEST(FichierPlayList, ATextWithoutEvenAHeaderLineIsNoPlayList)
+{
+    const auto lecture = lireFichierPlayList("");
+    EXPECT_FALSE(lecture.entete);
+    EXPECT_FALSE(lecture.complet);
+    EXPECT_TRUE(lecture.lignes.empty());
+}
+
+class FinsDeLigne : public testing::TestWithParam<std::string> {};
+
+// A file whose line ends were changed by another program reads the same rows.
+TEST_P(FinsDeLigne, EveryLineEndReadsTheSameRows)
+{
+    const std::vector<TextesLigne> lignes = {ligne("/m/a.mp3", "Un"), ligne("/m/b.mp3", "Deux")};
+    std::string texte;
+    for (const char c : ecrire(lignes)) {
+        if (c == '\n')
+            texte += GetParam();
+        else if (c != '\r')
+            texte += c;
+    }
+    const auto lecture = lireFichierPlayList(texte);
+    EXPECT_TRUE(lecture.complet);
+    EXPECT_EQ(lecture.lignes, lignes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, FinsDeLigne, testing::Values("\r\n", "\n", "\r"),
+                         [](const auto& info) {
+                             return std::string(info.param == "\r\n" ? "crLf" : info.param == "\n" ? "lf" : "cr");
+                         });
