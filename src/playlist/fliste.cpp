@@ -227,7 +227,8 @@ void FListe::creerEntree(QMenu* menu, const EntreeMenu& entree)
         action->setChecked(entree.coche == Coche::Cochee);
     }
     menus_.insert(nom, action);
-    if (!estBranchee(nom)) {
+    // The favourites' placeholder is the one entry without a command: it stays disabled.
+    if (!commandes_.contains(nom)) {
         action->setEnabled(false);
         return;
     }
@@ -254,7 +255,6 @@ void FListe::creerBarreOutils()
         }
         QAction* action = Toolbar1->addAction(iconeBarre(b.image), QString());
         action->setToolTip(legende(b.infobulle, b.blancs));
-        action->setEnabled(estBranchee(QString::fromLatin1(b.commande)));
         connect(action, &QAction::triggered, this, [this, index] { Toolbar1_ButtonClick(index); });
         boutons_[i] = action;
         auto* outil = qobject_cast<QToolButton*>(Toolbar1->widgetForAction(action));
@@ -270,7 +270,6 @@ void FListe::creerBarreOutils()
     }
     for (const EntreeDeroulante& e : kEntreesDeroulantes) {
         QAction* action = deroulants.value(e.bouton)->addAction(QString::fromUtf8(e.legende));
-        action->setEnabled(estBranchee(QString::fromLatin1(e.commande)));
         const QString cle = QString::fromLatin1(e.cle);
         connect(action, &QAction::triggered, this, [this, cle] { Toolbar1_ButtonMenuClick(cle); });
     }

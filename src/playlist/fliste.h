@@ -210,7 +210,6 @@ protected:
 
 private:
     void brancherCommandes();
-    bool estBranchee(const QString& nom) const;
     void executer(const QString& nom);
     void creerMenus();
     void creerEntree(QMenu* menu, const EntreeMenu& entree);

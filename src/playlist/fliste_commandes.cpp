@@ -113,14 +113,6 @@ void FListe::brancherCommandes()
 }
 
 // A command with a handler, or a whole menu, which Timer2 may enable.
-bool FListe::estBranchee(const QString& nom) const
-{
-    if (commandes_.contains(nom))
-        return true;
-    const QAction* action = menu(nom);
-    return action && action->menu();
-}
-
 void FListe::executer(const QString& nom)
 {
     if (const auto gestionnaire = commandes_.find(nom); gestionnaire != commandes_.end())

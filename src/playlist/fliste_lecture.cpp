@@ -60,14 +60,10 @@ void FListe::Timer2_Timer()
 {
     const bool avecLignes = Liste->count() != 0;
     Picture1->setVisible(!avecLignes);
-    for (const char* nom : kMenusAvecLignes) {
-        const QString entree = QString::fromUtf8(nom);
-        if (estBranchee(entree))
-            menu(entree)->setEnabled(avecLignes);
-    }
+    for (const char* nom : kMenusAvecLignes)
+        menu(QString::fromUtf8(nom))->setEnabled(avecLignes);
     for (const int index : kBoutonsAvecLignes)
-        if (estBranchee(QString::fromLatin1(commandeDuBouton(index))))
-            bouton(index)->setEnabled(avecLignes);
+        bouton(index)->setEnabled(avecLignes);
 }
 
 // Plays the list view's selected item.
