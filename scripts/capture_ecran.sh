@@ -5,35 +5,11 @@
 # gone once the player window is up, and a second instance ends at once without a window.
 # Writes the player window's picture to the path given (build/capture/lecteur.png by default).
 # Usage: scripts/capture_ecran.sh [output.png]; TULVANE_PROGRAMME names another build of the program.
-set -euo pipefail
-
-racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-programme="${TULVANE_PROGRAMME:-$racine/build/default/bin/tulvane}"
+source "$(dirname "${BASH_SOURCE[0]}")/programme_prive.sh"
 sortie="${1:-$racine/build/capture/lecteur.png}"
-[ -x "$programme" ] || { echo "Programme absent : $programme (construire d'abord)"; exit 1; }
 mkdir -p "$(dirname "$sortie")"
-
-travail="$(mktemp -d)"
-xvfb=""
-lecteur=""
-finir() {
-    for pid in $lecteur $xvfb; do
-        kill "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
-    done
-    rm -rf "$travail"
-}
-trap finir EXIT
-echec() { echo "ÉCHEC : $*"; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 1024x768x24 -br -nolisten tcp 3>"$travail/ecran" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$travail/ecran" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$travail/ecran")"
-export XDG_CONFIG_HOME="$travail/config" XDG_RUNTIME_DIR="$travail/runtime" TULVANE_DOSSIER="$travail/dossier"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR" "$TULVANE_DOSSIER"
-chmod 700 "$XDG_RUNTIME_DIR"
-export QT_QPA_PLATFORM=xcb
+outils_requis Xvfb xwininfo import convert
+demarrer_xvfb 1024x768 -br
 
 # The geometry "WxH+X+Y" of the viewable top-level window of that size, "" when none.
 fenetre() {
@@ -45,36 +21,20 @@ fenetre() {
             fi
         done
 }
-attendre() {  # size, seconds; prints the geometry
-    local fin=$(( $(date +%s%N) + $2 * 1000000000 ))
-    while [ "$(date +%s%N)" -lt "$fin" ]; do
-        local g
-        g="$(fenetre "$1")"
-        [ -n "$g" ] && { echo "$g"; return 0; }
-        sleep 0.005
-    done
-    return 1
-}
+visible() { [ -n "$(fenetre "$1")" ]; }
+absente() { [ -z "$(fenetre "$1")" ]; }
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
 debut=$(date +%s%N)
-"$programme" >"$travail/journal" 2>&1 &
-lecteur=$!
-attendre 431x318 5 >/dev/null || echec "le splash n'est pas apparu"
-splash_ms=$(( ($(date +%s%N) - debut) / 1000000 ))
-echo "Splash à l'écran ${splash_ms} ms après le lancement du processus"
+lancer lecteur "$programme"
+lecteur=${pids[-1]}
+attendre 5 visible 431x318 || echec "le splash n'est pas apparu"
+echo "Splash à l'écran $(( ($(date +%s%N) - debut) / 1000000 )) ms après le lancement du processus"
 
-geometrie="$(attendre 329x317 15)" || echec "la fenêtre du lecteur n'est pas apparue"
+attendre 15 visible 329x317 || echec "la fenêtre du lecteur n'est pas apparue"
+geometrie="$(fenetre 329x317)"
 # The splash goes when the player window becomes active; a sanitizer build takes its time.
-disparu() {
-    local fin=$(( $(date +%s%N) + $2 * 1000000000 ))
-    while [ "$(date +%s%N)" -lt "$fin" ]; do
-        [ -z "$(fenetre "$1")" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
-disparu 431x318 10 || echec "le splash est resté après le démarrage"
+attendre 10 absente 431x318 || echec "le splash est resté après le démarrage"
 sleep 0.3
 echo "Fenêtre du lecteur : $geometrie ; splash fermé"
 
@@ -97,9 +57,9 @@ magenta=$(convert "$sortie" -fill black +opaque "#FF00FF" -fill white -opaque "#
 echo "Contour découpé : la fenêtre racine se voit autour du lecteur, aucune couleur clé"
 
 debut=$(date +%s%N)
-timeout 10 "$programme" >"$travail/journal2" 2>&1 || echec "la seconde instance a fini en erreur ($?)"
+timeout 10 "$programme" >"$travail/seconde.log" 2>&1 || echec "la seconde instance a fini en erreur ($?)"
 seconde_ms=$(( ($(date +%s%N) - debut) / 1000000 ))
-[ -z "$(fenetre 431x318)" ] || echec "la seconde instance a montré un splash"
+absente 431x318 || echec "la seconde instance a montré un splash"
 kill -0 "$lecteur" || echec "la première instance s'est arrêtée"
 echo "Seconde instance terminée seule en ${seconde_ms} ms, sans fenêtre ; la première tourne encore"
 echo "Capture : $sortie"

@@ -40,7 +40,7 @@ echec() {
 attendre() {  # seconds, command...: true once the command succeeds
     local fin=$(( $(date +%s%N) + $1 * 1000000000 ))
     shift
-    while [ "$(date +%s%N)" -lt "$fin" ]; do "$@" && return 0; sleep 0.1; done
+    while [ "$(date +%s%N)" -lt "$fin" ]; do "$@" && return 0; sleep 0.02; done
     return 1
 }
 
@@ -57,8 +57,10 @@ mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$TULVANE_DOSSIER"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DBUS_SESSION_BUS_ADDRESS  # no desktop bus: the X11 tray and sound server of this run
 
-demarrer_xvfb() {  # screen size WxH; exports DISPLAY
-    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$travail/ecran" >/dev/null 2>&1 &
+demarrer_xvfb() {  # screen size WxH, then Xvfb's own options; exports DISPLAY
+    local taille="$1"
+    shift
+    Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp "$@" 3>"$travail/ecran" >/dev/null 2>&1 &
     pids+=($!)
     attendre 5 test -s "$travail/ecran" || echec "Xvfb n'a pas démarré"
     export DISPLAY=":$(cat "$travail/ecran")"
