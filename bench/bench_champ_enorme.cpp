@@ -1,6 +1,7 @@
 // A play list of one row whose one field is huge (a file made to freeze the window): the
 // time to open it, and how long the window then takes to answer, with both windows shown.
 // Run it alone: the peak memory it reports is the process's.
+#include "principal_fenetres.h"
 #include "fakes/contexte_test.h"
 #include "player/finterface.h"
 #include "playlist/fliste.h"
@@ -92,11 +93,5 @@ BENCHMARK(BM_OuvrirUnChampEnorme)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return executerBancsFenetres(argc, argv);
 }

@@ -1,6 +1,7 @@
 // The list view with a play list of 100,000 rows of nine columns: filling it, sorting it,
 // painting it, and the whole-list passes the play list makes (current-row marking,
 // selections, removals).
+#include "principal_fenetres.h"
 #include "platform/list_view.h"
 
 #include <QApplication>
@@ -228,13 +229,5 @@ BENCHMARK(BM_RemoveEveryOtherRow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return executerBancsFenetres(argc, argv);
 }

@@ -3,6 +3,7 @@
 // found by comparing every pair, a refresh read row by row, a search that upper-cases its
 // query for every row, a sort that collates every compared pair. The last lines give, for
 // each size both ran at, how many times longer the old loop takes.
+#include "principal_fenetres.h"
 #include "components/file_work.h"
 #include "fakes/contexte_test.h"
 #include "metadata/id3v1.h"
@@ -384,12 +385,6 @@ private:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
     RapportAvecRatios rapport;
-    benchmark::RunSpecifiedBenchmarks(&rapport);
-    benchmark::Shutdown();
-    return 0;
+    return executerBancsFenetres(argc, argv, &rapport);
 }

@@ -1,6 +1,7 @@
 // The play-list window on its main road: adding files one by one, opening and saving a long
 // play-list file, one tick of the tracking timer with the current row last, dragging rows
 // and dropping files on a long list.
+#include "principal_fenetres.h"
 #include "components/media_player.h"
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
@@ -163,11 +164,5 @@ BENCHMARK(BM_DeposerFichiersDejaListes)->Arg(100000)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return executerBancsFenetres(argc, argv);
 }
