@@ -1,11 +1,11 @@
 // A play list of one row whose one field is huge (a file made to freeze the window): the
 // time to open it, and how long the window then takes to answer, with both windows shown.
 // Run it alone: the peak memory it reports is the process's.
-#include "principal_fenetres.h"
 #include "fakes/contexte_test.h"
 #include "player/finterface.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"
+#include "principal_fenetres.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,8 +1,8 @@
 // The list view with a play list of 100,000 rows of nine columns: filling it, sorting it,
 // painting it, and the whole-list passes the play list makes (current-row marking,
 // selections, removals).
-#include "principal_fenetres.h"
 #include "platform/list_view.h"
+#include "principal_fenetres.h"
 
 #include <QApplication>
 #include <QImage>

@@ -3,7 +3,6 @@
 // found by comparing every pair, a refresh read row by row, a search that upper-cases its
 // query for every row, a sort that collates every compared pair. The last lines give, for
 // each size both ran at, how many times longer the old loop takes.
-#include "principal_fenetres.h"
 #include "components/file_work.h"
 #include "fakes/contexte_test.h"
 #include "metadata/id3v1.h"
@@ -11,6 +10,7 @@
 #include "platform/list_view.h"
 #include "player/time_text.h"
 #include "playlist/fliste.h"
+#include "principal_fenetres.h"
 #include "support/media.h"
 
 #include <QApplication>

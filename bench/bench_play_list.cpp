@@ -1,7 +1,6 @@
 // The play-list window on its main road: adding files one by one, opening and saving a long
 // play-list file, one tick of the tracking timer with the current row last, dragging rows
 // and dropping files on a long list.
-#include "principal_fenetres.h"
 #include "components/media_player.h"
 #include "fakes/contexte_test.h"
 #include "platform/list_view.h"
@@ -9,6 +8,7 @@
 #include "playlist/deplacement_lignes.h"
 #include "playlist/fliste.h"
 #include "playlist/playlist_file.h"
+#include "principal_fenetres.h"
 
 #include <QApplication>
 #include <QDir>
