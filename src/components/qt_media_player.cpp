@@ -43,6 +43,8 @@ QtMediaPlayer::QtMediaPlayer()
     player_.setAudioOutput(&audio_);
     QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
                      [this](QMediaPlayer::Error error, const QString& text) { onError(error, text); });
+    QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_,
+                     [this](QMediaPlayer::MediaStatus status) { onStatus(status); });
 }
 
 QString QtMediaPlayer::FileName() const
@@ -72,13 +74,16 @@ void QtMediaPlayer::Pause()
 {
     playWanted_ = false;
     failurePending_ = false;
+    seekWhenReady_ = false;
+    pausedMidTrack_ = player_.playbackState() == QMediaPlayer::PlayingState
+        && player_.mediaStatus() == QMediaPlayer::BufferedMedia && !heldPosition_;
     if (loaded_ && !fileName_.isEmpty() && !error_)
         intoBackend([this] { player_.pause(); });
 }
 
 double QtMediaPlayer::CurrentPosition() const
 {
-    return static_cast<double>(player_.position()) / 1000.0;
+    return static_cast<double>(heldPosition_.value_or(player_.position())) / 1000.0;
 }
 
 bool QtMediaPlayer::setCurrentPosition(double seconds)
@@ -86,13 +91,25 @@ bool QtMediaPlayer::setCurrentPosition(double seconds)
     if (!loaded_ || error_ || !player_.isSeekable() || !std::isfinite(seconds) || seconds < 0.0
         || seconds > Duration())
         return false;
-    intoBackend([this, seconds] { player_.setPosition(std::llround(seconds * 1000.0)); });
+    const qint64 milliseconds = std::llround(seconds * 1000.0);
+    if (player_.playbackState() == QMediaPlayer::PlayingState
+        && player_.mediaStatus() == QMediaPlayer::BufferedMedia && !seekWhenReady_) {
+        intoBackend([this, milliseconds] { player_.setPosition(milliseconds); });
+        return true;
+    }
+    // Sought while idle, GStreamer's sink would hold the sound back at the next start (see
+    // startsAsItIs): the position is kept here until then.
+    heldPosition_ = milliseconds;
+    pausedMidTrack_ = false;
     return true;
 }
 
 double QtMediaPlayer::Duration() const
 {
-    return static_cast<double>(std::max<qint64>(0, player_.duration())) / 1000.0;
+    if (error_)
+        return 0.0;
+    const qint64 milliseconds = player_.duration() > 0 ? player_.duration() : durationBeforeReopen_;
+    return static_cast<double>(std::max<qint64>(0, milliseconds)) / 1000.0;
 }
 
 void QtMediaPlayer::setVolume(int hundredthsOfDecibel)
@@ -143,35 +160,54 @@ void QtMediaPlayer::setMute(bool on)
 
 void QtMediaPlayer::Decharger()
 {
-    playWanted_ = false;
-    failurePending_ = false;
-    error_.reset();
+    forgetPlayback();
     intoBackend([this] { player_.setSource(QUrl()); });
     loaded_ = false;
 }
 
-void QtMediaPlayer::load()
+void QtMediaPlayer::forgetPlayback()
 {
     playWanted_ = false;
     failurePending_ = false;
+    heldPosition_.reset();
+    seekWhenReady_ = false;
+    pausedMidTrack_ = false;
+    durationBeforeReopen_ = 0;
     error_.reset();
+}
+
+namespace {
+
+// The backend opens a local file on this thread and would wait forever on a named pipe
+// without a writer: anything there but a regular file is never handed to it.
+bool horsFichierOrdinaire(const QUrl& source)
+{
+    if (!source.isLocalFile())
+        return false;
+    const QFileInfo fichier(source.toLocalFile());
+    return fichier.exists() && !fichier.isFile();
+}
+
+}  // namespace
+
+void QtMediaPlayer::load()
+{
+    forgetPlayback();
     QUrl source = mediaSource(fileName_);
-    // The backend opens a local file on this thread and would wait forever on a named pipe
-    // without a writer: anything there but a regular file is never handed to it.
-    if (source.isLocalFile()) {
-        const QFileInfo file(source.toLocalFile());
-        if (file.exists() && !file.isFile()) {
-            error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
-            source.clear();
-        }
+    if (horsFichierOrdinaire(source)) {
+        error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
+        source.clear();
     }
-    intoBackend([this, &source] {
-        // The same address written again opens afresh, as any other file would.
-        if (!source.isEmpty() && player_.source() == source)
-            player_.setSource(QUrl());
-        player_.setSource(source);
-    });
+    intoBackend([this, &source] { reopen(source); });
     loaded_ = true;
+}
+
+// The backend ignores the address it already has: the same file is opened afresh too.
+void QtMediaPlayer::reopen(const QUrl& source)
+{
+    if (!source.isEmpty() && player_.source() == source)
+        player_.setSource(QUrl());
+    player_.setSource(source);
 }
 
 std::optional<PlayError> QtMediaPlayer::start()
@@ -184,15 +220,45 @@ std::optional<PlayError> QtMediaPlayer::start()
     const QUrl source = player_.source();
     if (!error_ && source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
         error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("file not found")};
+    if (!error_ && horsFichierOrdinaire(source))
+        error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
     if (error_)
         return error_;
     playWanted_ = true;
-    intoBackend([this] { player_.play(); });
+    intoBackend([this, &source] {
+        if (player_.playbackState() == QMediaPlayer::PlayingState)
+            return;
+        if (!startsAsItIs()) {
+            // Opened afresh, the file starts at 0 by itself; another held position waits
+            // until it plays.
+            if (heldPosition_ == 0)
+                heldPosition_.reset();
+            seekWhenReady_ = heldPosition_.has_value();
+            durationBeforeReopen_ = player_.duration();
+            reopen(source);
+        }
+        pausedMidTrack_ = false;
+        player_.play();
+    });
     if (!error_)
         return std::nullopt;
     // Failed inside this very call: the caller hears of it here, not from the handler.
     failurePending_ = false;
     return error_;
+}
+
+// Under GStreamer with a PulseAudio sink, a file that waited loaded but idle, or was sought
+// while idle, keeps its sound back at the next start for about as long as it waited, and
+// replays from the end stall for good after a few. Only a file still opening, or paused
+// in the middle of playing, is started as it is; any other is opened afresh, and goes to
+// its held position once it plays.
+bool QtMediaPlayer::startsAsItIs() const
+{
+    if (heldPosition_)
+        return false;
+    if (player_.mediaStatus() == QMediaPlayer::LoadingMedia)
+        return true;
+    return pausedMidTrack_ && player_.playbackState() == QMediaPlayer::PausedState;
 }
 
 void QtMediaPlayer::onError(QMediaPlayer::Error error, const QString& text)
@@ -210,6 +276,16 @@ void QtMediaPlayer::onError(QMediaPlayer::Error error, const QString& text)
         reportLater();
     else
         reportFailure(fileName_, *error_);
+}
+
+void QtMediaPlayer::onStatus(QMediaPlayer::MediaStatus status)
+{
+    if (!seekWhenReady_ || status != QMediaPlayer::BufferedMedia)
+        return;
+    seekWhenReady_ = false;
+    const qint64 to = *heldPosition_;
+    heldPosition_.reset();
+    intoBackend([this, to] { player_.setPosition(to); });
 }
 
 void QtMediaPlayer::reportLater()

@@ -41,17 +41,22 @@ public:
     void Decharger() override;
 
 private:
+    void forgetPlayback();
     void load();
+    void reopen(const QUrl& source);
     std::optional<components::PlayError> start();
+    bool startsAsItIs() const;
+    void onStatus(QMediaPlayer::MediaStatus status);
     void onError(QMediaPlayer::Error error, const QString& text);
     void reportLater();
 
     template <typename Call>
     void intoBackend(Call call)
     {
+        const bool outer = inBackend_;
         inBackend_ = true;
         call();
-        inBackend_ = false;
+        inBackend_ = outer;
     }
 
     QAudioOutput audio_;
@@ -59,6 +64,14 @@ private:
     QString fileName_;
     bool autoStart_ = true;
     bool loaded_ = false;
+    // A position the backend has not been given yet, in milliseconds: a seek while not
+    // playing, or where a start of playback goes once the reopened file is ready.
+    std::optional<qint64> heldPosition_;
+    bool seekWhenReady_ = false;
+    // Paused while it played, and not moved since: playing again simply resumes.
+    bool pausedMidTrack_ = false;
+    // The same file opened afresh has the same length, shown while it opens.
+    qint64 durationBeforeReopen_ = 0;
     // From a start of playback until it is paused, replaced or has failed.
     bool playWanted_ = false;
     // Inside one of our own calls into the backend, where the handler must not run.

@@ -1,12 +1,11 @@
 #include "components/cdio_cd_device.h"
 #include "support/image_cd.h"
+#include "support/sound_server.h"
 #include "support/temp_folder.h"
 
 #include <QAudioDevice>
 #include <QFile>
 #include <QMediaDevices>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -166,46 +165,12 @@ TEST_F(ImageCd, AnOpenDeviceRaisesStatusUpdatesUntilItCloses)
     EXPECT_EQ(mises, apres);
 }
 
-// A sound server of our own with a sink that plays into nothing, for the Qt audio sink to
-// write to; the machine may have no sound card.
-class ServeurSon {
-public:
-    ServeurSon()
-    {
-        const QString programme = QStandardPaths::findExecutable("pulseaudio");
-        if (programme.isEmpty())
-            return;
-        const QString dossier = QString::fromStdString(dossier_.path().string());
-        const QString prise = dossier + "/native";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("HOME", dossier);
-        env.insert("XDG_RUNTIME_DIR", dossier);
-        env.insert("XDG_CONFIG_HOME", dossier);
-        serveur_.setProcessEnvironment(env);
-        serveur_.start(programme, {"-n", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no",
-                                   "--disable-shm=yes", "--load=module-null-sink sink_name=rien",
-                                   "--load=module-native-protocol-unix auth-anonymous=1 socket=" + prise});
-        if (!serveur_.waitForStarted() || !QTest::qWaitFor([&] { return QFile::exists(prise); }, 10000))
-            return;
-        qputenv("PULSE_SERVER", ("unix:" + prise).toLocal8Bit());
-    }
-
-    ~ServeurSon()
-    {
-        serveur_.kill();
-        serveur_.waitForFinished();
-    }
-
-private:
-    test::TempFolder dossier_;
-    QProcess serveur_;
-};
-
 TEST_F(ImageCd, PlayingThroughTheAudioSinkMovesThePositionToTheEndOfTheDisc)
 {
-    const ServeurSon serveur;
-    if (QMediaDevices::defaultAudioOutput().isNull())
-        GTEST_SKIP() << "no audio output, and no pulseaudio to make one";
+    // A sound server of the test's own: the machine may have no sound card.
+    const test::SoundServer serveur;
+    if (!serveur.failure().empty() || QMediaDevices::defaultAudioOutput().isNull())
+        GTEST_SKIP() << "no audio output: " << serveur.failure();
     cd.Open();
     cd.Play();
     ASSERT_EQ(cd.Mode(), CdMode::Playing);

@@ -3,6 +3,7 @@
 #include "support/bytes.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
+#include "support/wav.h"
 
 #include <QAudio>
 #include <QDir>
@@ -25,37 +26,6 @@ namespace {
 // The real backend works in the background: every wait is bounded.
 constexpr int kLoadMs = 5000;
 constexpr int kPlayMs = 10000;
-
-void put16(Bytes& b, std::size_t at, unsigned v)
-{
-    put(b, at, bytes({int(v & 0xFF), int(v >> 8 & 0xFF)}));
-}
-
-void put32(Bytes& b, std::size_t at, unsigned v)
-{
-    put(b, at, bytes({int(v & 0xFF), int(v >> 8 & 0xFF), int(v >> 16 & 0xFF), int(v >> 24 & 0xFF)}));
-}
-
-// A mono 44.1 kHz 16-bit PCM tone.
-Bytes wav(double seconds)
-{
-    constexpr unsigned rate = 44100;
-    const auto samples = static_cast<unsigned>(seconds * rate);
-    Bytes b = bytesOf("RIFF....WAVEfmt ");
-    put32(b, 4, 36 + samples * 2);
-    put32(b, 16, 16);
-    put16(b, 20, 1);
-    put16(b, 22, 1);
-    put32(b, 24, rate);
-    put32(b, 28, rate * 2);
-    put16(b, 32, 2);
-    put16(b, 34, 16);
-    put(b, 36, bytesOf("data"));
-    put32(b, 40, samples * 2);
-    for (unsigned i = 0; i < samples; ++i)
-        put16(b, 44 + 2 * i, static_cast<unsigned>(static_cast<int>(8000 * std::sin(i * 0.0627)) & 0xFFFF));
-    return b;
-}
 
 // Serves one body to every request, as a plain HTTP/1.0 server without ranges does.
 class OneFileServer {
@@ -111,7 +81,7 @@ protected:
         return QString::fromStdString((folder / name).string());
     }
 
-    QString tone(double seconds) { return file("tone.wav", wav(seconds)); }
+    QString tone(double seconds) { return file("tone.wav", toneWav(seconds)); }
 
     TempFolder folder;
     QtMediaPlayer player;
@@ -317,7 +287,7 @@ TEST_F(QtMediaPlayerTest, DechargerReleasesTheMediaAndKeepsTheFileName)
 
 TEST_F(QtMediaPlayerTest, AStreamAddressPlaysFromTheNetworkAndAnUnreachableOneNeverPlays)
 {
-    OneFileServer server(wav(1.0));
+    OneFileServer server(toneWav(1.0));
     const QString address = server.address("flux?id=1");
     player.setAutoStart(true);
     player.setFileName(address);
