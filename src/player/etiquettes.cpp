@@ -13,12 +13,16 @@ void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
     controle.setPalette(palette);
 }
 
-QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place)
+QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place, bool plusieursLignes)
 {
     auto* label = new QLabel(texte, parent);
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(place.enPixels());
     label->setAttribute(Qt::WA_NoMousePropagation);
+    if (plusieursLignes) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
     platform::fitTextToBox(*label);
     return label;
 }

@@ -16,7 +16,9 @@ void colorer(QWidget& controle, QPalette::ColorRole role, const QColor& couleur)
 
 // A label that takes its own presses, so that only the bare skin moves the window. Texts from
 // files (names, tags) show as typed, never read as markup.
-QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place);
+// A label on several lines wraps its text at the top left of its place.
+QLabel* etiquette(QWidget* parent, const QString& texte, const disposition::Zone& place,
+                  bool plusieursLignes = false);
 
 // The same in bold, for the fields that stand out.
 QLabel* enGras(QLabel* label);

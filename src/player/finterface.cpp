@@ -207,6 +207,28 @@ void FInterface::afficher()
 // handlers run; X activates it only after them, and that late activation would close the
 // About box the same click opened. So a press on the inactive window counts as its
 // activation, and the activation that follows it is not counted again.
+void FInterface::entrerMode(QTimer& minuterie, QWidget& autreMode, bool& drapeau, QWidget& panneau)
+{
+    minuterie.start();
+    Label5->hide();
+    ctx_.fListe().hide();
+    BTN1->setCursor(Qt::ForbiddenCursor);
+    autreMode.setCursor(Qt::ForbiddenCursor);
+    drapeau = true;
+    panneau.raise();
+    Timer1.stop();
+    ctx_.module3().fnArret();
+}
+
+void FInterface::quitterMode(QTimer& minuterie, QWidget& autreMode)
+{
+    minuterie.stop();
+    Label5->show();
+    Timer1.start();
+    BTN1->unsetCursor();
+    autreMode.unsetCursor();
+}
+
 bool FInterface::event(QEvent* event)
 {
     if (event->type() == QEvent::Show && windowHandle() != nullptr)

@@ -151,6 +151,11 @@ private:
     void fnInitCD();
     // The transport buttons while CD mode is on.
     void BTNcmd_ClickCD(int Index);
+    // The first steps of turning the CD or the radio mode on, and off: the mode's timer, the
+    // volume label, the play-list window, the refused pointers of BTN1 and of the other mode's
+    // button, the flag, the panel, the heartbeat and the file player.
+    void entrerMode(QTimer& minuterie, QWidget& autreMode, bool& drapeau, QWidget& panneau);
+    void quitterMode(QTimer& minuterie, QWidget& autreMode);
     void creerPanneauRadio();  // finterface_radio.cpp
 
     app::Contexte& ctx_;

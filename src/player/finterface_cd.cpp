@@ -70,10 +70,7 @@ void FInterface::creerPanneauCD()
     Label18 = enGras(etiquette(Picture3, "00:00", kLabel18));
     for (QLabel* champ : {Label15, Label16, Label17, Label18})
         champ->hide();
-    Label20 = etiquette(Picture3, "Veuillez insérer un CD dans le lecteur !", kLabel20);
-    Label20->setWordWrap(true);
-    Label20->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label20->setGeometry(kLabel20.enPixels());
+    Label20 = etiquette(Picture3, "Veuillez insérer un CD dans le lecteur !", kLabel20, true);
     Label19 = new TexteCliquable(Picture3, "Ejecter le CD", kLabel19, [this] { Label19_Click(); });
     Label22 = new TexteCliquable(Picture3, "Fermer le CD", kLabel22, [this] { Label22_Click(); });
     for (QLabel* porte : {Label19, Label22})
@@ -126,26 +123,14 @@ void FInterface::BTN7_Click()
         return;
     components::CdDevice& cd = ctx_.cd();
     if (!ctx_.vModeCD) {
-        Timer2.start();
-        Label5->hide();
-        ctx_.fListe().hide();
-        BTN1->setCursor(Qt::ForbiddenCursor);
-        BTN9->setCursor(Qt::ForbiddenCursor);
-        ctx_.vModeCD = true;
-        Picture3->raise();
-        Timer1.stop();
-        ctx_.module3().fnArret();
+        entrerMode(Timer2, *BTN9, ctx_.vModeCD, *Picture3);
         ImgCache->show();
         Image2->hide();
         Image4->hide();
         ImgCache2->show();
         cd.Stop();
     } else {
-        Timer2.stop();
-        Label5->show();
-        Timer1.start();
-        BTN1->unsetCursor();
-        BTN9->unsetCursor();
+        quitterMode(Timer2, *BTN9);
         cd.Stop();
         ImgCache->hide();
         Image2->show();

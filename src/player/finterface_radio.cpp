@@ -74,26 +74,14 @@ void FInterface::BTN9_Click()
         return;
     components::MediaPlayer& piste2 = ctx_.fPiste().Piste2();
     if (!ctx_.vModeRadio) {
-        Timer3.start();
-        Label5->hide();
-        ctx_.fListe().hide();
-        BTN1->setCursor(Qt::ForbiddenCursor);
-        BTN7->setCursor(Qt::ForbiddenCursor);
-        ctx_.vModeRadio = true;
-        Picture4->raise();
-        Timer1.stop();
-        ctx_.module3().fnArret();
+        entrerMode(Timer3, *BTN7, ctx_.vModeRadio, *Picture4);
         ImgCache3->show();
         Image4->hide();
         // The station tuned before, if any, plays again without a new tuning.
         if (!piste2.FileName().isEmpty())
             piste2.Play();
     } else {
-        Timer3.stop();
-        Label5->show();
-        Timer1.start();
-        BTN1->unsetCursor();
-        BTN7->unsetCursor();
+        quitterMode(Timer3, *BTN7);
         Image4->show();
         piste2.Pause();
         ctx_.vModeRadio = false;

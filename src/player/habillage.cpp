@@ -731,14 +731,11 @@ QCursor pointeurBouton()
 
 QPixmap imageCacheRadio()
 {
-    const QRect place = kImgCache3.enPixels();
-    QPixmap image = toile(place.width(), place.height());
+    QPixmap image = imageCache(kImgCache3.enPixels().size());
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    creux(p, QRectF(0.5, 0.5, place.width() - 1, place.height() - 1), 5, QColor(6, 8, 13));
     p.setFont(police(9, true));
     p.setPen(QColor(120, 210, 255));
-    p.drawText(QRectF(0, 0, place.width(), place.height()), Qt::AlignCenter, "RADIO ON-LINE");
+    p.drawText(QRectF(QPointF(0, 0), QSizeF(image.size())), Qt::AlignCenter, "RADIO ON-LINE");
     return image;
 }
 

@@ -133,9 +133,7 @@ void fnLireParametres(app::Contexte& contexte)
 
     for (int i = 0; i < 3; ++i)
         affichage(liste, i)->setChecked(booleenDuTexte(lire(nomAffichage(i))).value_or(true));
-    liste.Toolbar1->setVisible(affichage(liste, 0)->isChecked());
-    liste.Picture6->setVisible(affichage(liste, 1)->isChecked());
-    liste.StatusBar1->setVisible(affichage(liste, 2)->isChecked());
+    liste.montrerBarres();
 }
 
 }  // namespace tulvane::player

@@ -31,14 +31,14 @@ void fnChargerRadios(app::Contexte& contexte)
     const platform::TextRead lecture = platform::readTextLines(lisible);
     platform::ListView& table = *contexte.fSYS().ListeRadios;
     std::vector<std::vector<QString>> lignes;
-    for (const StationRadio& station : stationsDesLignes(lecture.lines))
+    QStringList noms;
+    for (const StationRadio& station : stationsDesLignes(lecture.lines)) {
         lignes.push_back({station.nom, station.canal1, station.canal2});
+        noms.append(station.nom);
+    }
     table.addItems(std::move(lignes));
     QFile::remove(lisible);
-
-    QListWidget& combo = *contexte.fInterface().Combo1;
-    for (int ligne = 1; ligne <= table.count(); ++ligne)
-        combo.addItem(table.text(ligne));
+    contexte.fInterface().Combo1->addItems(noms);
 }
 
 }  // namespace tulvane::player

@@ -123,6 +123,8 @@ public:
     void Form_Resize();
     void Form_Unload(bool& Cancel);
     void choix_affichage_Click(int Index);
+    // The three bars shown as their entries of the display menu are checked.
+    void montrerBarres();
     void Enregistrer_disposition_Click();
     void reinitialiser_Click();
 

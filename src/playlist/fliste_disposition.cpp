@@ -119,10 +119,15 @@ void FListe::choix_affichage_Click(int Index)
     if (!entree)
         return;
     entree->setChecked(!entree->isChecked());
+    montrerBarres();
+    Form_Resize();
+}
+
+void FListe::montrerBarres()
+{
     Toolbar1->setVisible(menu("choix_affichage0")->isChecked());
     Picture6->setVisible(menu("choix_affichage1")->isChecked());
     StatusBar1->setVisible(menu("choix_affichage2")->isChecked());
-    Form_Resize();
 }
 
 void FListe::Enregistrer_disposition_Click()
