@@ -40,6 +40,12 @@ void taireLibcdio()
     cdio_loglevel_default = CDIO_LOG_ERROR;
 }
 
+// A CUE sheet names a disc image; anything else, a drive.
+bool estImageCue(const QString& source)
+{
+    return source.endsWith(".cue", Qt::CaseInsensitive);
+}
+
 }  // namespace
 
 // ---- The disc ----
@@ -48,8 +54,7 @@ std::unique_ptr<DisqueCd> DisqueCd::ouvrir(const QString& source)
 {
     taireLibcdio();
     const QByteArray chemin = source.toLocal8Bit();
-    const bool image = source.endsWith(".cue", Qt::CaseInsensitive);
-    CdIo_t* cdio = cdio_open(chemin.constData(), image ? DRIVER_BINCUE : DRIVER_DEVICE);
+    CdIo_t* cdio = cdio_open(chemin.constData(), estImageCue(source) ? DRIVER_BINCUE : DRIVER_DEVICE);
     if (cdio == nullptr)
         return nullptr;
     const track_t premiere = cdio_get_first_track_num(cdio);
@@ -181,7 +186,7 @@ QString CdioCdDevice::lecteurParDefaut()
 
 bool CdioCdDevice::image() const
 {
-    return source_.endsWith(".cue", Qt::CaseInsensitive);
+    return estImageCue(source_);
 }
 
 void CdioCdDevice::Open()

@@ -19,9 +19,9 @@ int NoCdDevice::Tracks() const
     return 0;
 }
 
-components::CdMode NoCdDevice::Mode() const
+CdMode NoCdDevice::Mode() const
 {
-    return components::CdMode::NotOpen;
+    return CdMode::NotOpen;
 }
 
 void NoCdDevice::setUpdateInterval(int) {}

@@ -6,7 +6,7 @@ namespace tulvane::components {
 
 // The CD device of a machine without a drive: it never opens, every command does nothing,
 // and no status update ever comes, so the player shows its request for a disc.
-class NoCdDevice final : public components::CdDevice {
+class NoCdDevice final : public CdDevice {
 public:
     void Open() override;
     void Close() override;
@@ -16,7 +16,7 @@ public:
     void Next() override;
     std::uint32_t Position() const override;
     int Tracks() const override;
-    components::CdMode Mode() const override;
+    CdMode Mode() const override;
     void setUpdateInterval(int milliseconds) override;
     void OpenDoor() override;
     void CloseDoor() override;

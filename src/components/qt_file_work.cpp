@@ -107,7 +107,7 @@ Bureau Bureau::systeme()
     };
 }
 
-QtFileWork::QtFileWork(components::SettingsStore& registre, Bureau bureau, std::chrono::milliseconds delaiTelechargement)
+QtFileWork::QtFileWork(SettingsStore& registre, Bureau bureau, std::chrono::milliseconds delaiTelechargement)
     : registre_(registre), bureau_(std::move(bureau)), delaiTelechargement_(delaiTelechargement)
 {
 }

@@ -28,7 +28,7 @@ struct Bureau {
 
 class QtFileWork final : public FileWork {
 public:
-    explicit QtFileWork(components::SettingsStore& registre, Bureau bureau = Bureau::systeme(),
+    explicit QtFileWork(SettingsStore& registre, Bureau bureau = Bureau::systeme(),
                         std::chrono::milliseconds delaiTelechargement = std::chrono::seconds(30));
 
     void DefinirFichier(const QString& chemin) override;
@@ -49,7 +49,7 @@ private:
     ResultatOperation lancerControleVolume();
     ResultatOperation ouvrirAdresse(const QString& adresse, int styleFenetre);
 
-    components::SettingsStore& registre_;
+    SettingsStore& registre_;
     Bureau bureau_;
     std::chrono::milliseconds delaiTelechargement_;
     QString chemin_;

@@ -8,8 +8,6 @@
 
 namespace tulvane::components {
 
-using components::PlayError;
-
 void prepareMediaBackend()
 {
     if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND"))
@@ -218,10 +216,13 @@ std::optional<PlayError> QtMediaPlayer::start()
     if (!loaded_)
         load();
     const QUrl source = player_.source();
-    if (!error_ && source.isLocalFile() && !QFileInfo::exists(source.toLocalFile()))
-        error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("file not found")};
-    if (!error_ && horsFichierOrdinaire(source))
-        error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
+    if (!error_ && source.isLocalFile()) {
+        const QFileInfo fichier(source.toLocalFile());
+        if (!fichier.exists())
+            error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("file not found")};
+        else if (!fichier.isFile())
+            error_ = PlayError{PlayError::Kind::Unplayable, QStringLiteral("not a regular file")};
+    }
     if (error_)
         return error_;
     playWanted_ = true;

@@ -21,14 +21,14 @@ double linearVolume(int hundredthsOfDecibel);
 QUrl mediaSource(const QString& text);
 
 // The media player on Qt Multimedia.
-class QtMediaPlayer final : public components::MediaPlayer {
+class QtMediaPlayer final : public MediaPlayer {
 public:
     QtMediaPlayer();
 
     QString FileName() const override;
     void setFileName(const QString& text) override;
     void setAutoStart(bool on) override;
-    std::optional<components::PlayError> Play() override;
+    std::optional<PlayError> Play() override;
     void Pause() override;
     double CurrentPosition() const override;
     bool setCurrentPosition(double seconds) override;
@@ -44,7 +44,7 @@ private:
     void forgetPlayback();
     void load();
     void reopen(const QUrl& source);
-    std::optional<components::PlayError> start();
+    std::optional<PlayError> start();
     bool startsAsItIs() const;
     void onStatus(QMediaPlayer::MediaStatus status);
     void onError(QMediaPlayer::Error error, const QString& text);
@@ -78,7 +78,7 @@ private:
     bool inBackend_ = false;
     // A failure on its way to the handler from the event loop.
     bool failurePending_ = false;
-    std::optional<components::PlayError> error_;
+    std::optional<PlayError> error_;
 };
 
 }  // namespace tulvane::components

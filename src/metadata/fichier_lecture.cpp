@@ -56,23 +56,13 @@ std::optional<std::size_t> FichierLecture::lire(std::uint64_t position, std::spa
     return lus;
 }
 
-std::optional<std::uint64_t> lireDebut(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
-                                       std::size_t& lus)
-{
-    lus = 0;
-    const std::optional<FichierLecture> fichier = FichierLecture::ouvrir(chemin);
-    if (!fichier)
-        return std::nullopt;
-    const std::size_t voulus = static_cast<std::size_t>(std::min<std::uint64_t>(fichier->taille(), destination.size()));
-    const std::optional<std::size_t> n = fichier->lire(0, destination.first(voulus));
-    if (!n)
-        return std::nullopt;
-    lus = *n;
-    return fichier->taille();
-}
+namespace {
 
-std::optional<std::uint64_t> lireFin(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
-                                     std::size_t& lus)
+enum class Bout { debut, fin };
+
+// The first or the last min(size, destination.size()) bytes of the file.
+std::optional<std::uint64_t> lireBout(const std::filesystem::path& chemin, Bout bout,
+                                      std::span<std::uint8_t> destination, std::size_t& lus)
 {
     lus = 0;
     const std::optional<FichierLecture> fichier = FichierLecture::ouvrir(chemin);
@@ -80,11 +70,26 @@ std::optional<std::uint64_t> lireFin(const std::filesystem::path& chemin, std::s
         return std::nullopt;
     const std::uint64_t taille = fichier->taille();
     const std::size_t voulus = static_cast<std::size_t>(std::min<std::uint64_t>(taille, destination.size()));
-    const std::optional<std::size_t> n = fichier->lire(taille - voulus, destination.first(voulus));
+    const std::optional<std::size_t> n =
+        fichier->lire(bout == Bout::debut ? 0 : taille - voulus, destination.first(voulus));
     if (!n)
         return std::nullopt;
     lus = *n;
     return taille;
+}
+
+}  // namespace
+
+std::optional<std::uint64_t> lireDebut(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
+                                       std::size_t& lus)
+{
+    return lireBout(chemin, Bout::debut, destination, lus);
+}
+
+std::optional<std::uint64_t> lireFin(const std::filesystem::path& chemin, std::span<std::uint8_t> destination,
+                                     std::size_t& lus)
+{
+    return lireBout(chemin, Bout::fin, destination, lus);
 }
 
 }  // namespace tulvane::metadata

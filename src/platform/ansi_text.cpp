@@ -1,6 +1,7 @@
 #include "platform/ansi_text.h"
 
 #include "metadata/fichier_lecture.h"
+#include "platform/chemin_systeme.h"
 #include "platform/text_lines.h"
 
 #include <QFile>
@@ -114,7 +115,7 @@ QStringList splitLines(const QString& text)
 
 std::optional<QByteArray> readBytes(const QString& path, qsizetype limit)
 {
-    const auto file = metadata::FichierLecture::ouvrir(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    const auto file = metadata::FichierLecture::ouvrir(cheminSysteme(path));
     if (!file)
         return std::nullopt;
     const auto size = static_cast<qsizetype>(std::min<std::uint64_t>(file->taille(), static_cast<std::uint64_t>(limit)));
@@ -132,7 +133,7 @@ TextContent readText(const QString& path)
     const std::optional<QByteArray> bytes = readBytes(path);
     if (!bytes)
         return {{}, QStringLiteral("Impossible de lire le fichier '%1'.").arg(path)};
-    return {decodeText(*bytes), {}};
+    return {decoderTexte({bytes->constData(), static_cast<std::size_t>(bytes->size())}), {}};
 }
 
 TextRead readTextLines(const QString& path)
@@ -140,7 +141,7 @@ TextRead readTextLines(const QString& path)
     TextContent content = readText(path);
     if (!content.ok())
         return {{}, content.error};
-    return {splitLines(content.text), {}};
+    return {splitLines(QString::fromStdString(content.text)), {}};
 }
 
 QString writeObstacle(const QString& path)

@@ -6,6 +6,7 @@
 
 #include <limits>
 #include <optional>
+#include <string>
 
 // Text files of the program, read and written whole. On disk: UTF-8 without a byte-order mark,
 // every line ended by CR LF. Files made on the original platform are in Windows-1252; their
@@ -20,7 +21,7 @@ struct TextRead {
 };
 
 struct TextContent {
-    QString text;
+    std::string text;  // UTF-8, as the file formats' readers take it
     QString error;
     bool ok() const { return error.isEmpty(); }
 };

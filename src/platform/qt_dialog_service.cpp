@@ -271,9 +271,9 @@ QString QtDialogService::inputBox(const QString& prompt, const QString& title,
 QStringList QtDialogService::showOpen(const OpenRequest& request)
 {
     FileDialog dialog(request.title, QFileDialog::AcceptOpen);
-    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
-    if (!request.mustExist)
-        dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setFileMode(!request.mustExist   ? QFileDialog::AnyFile
+                       : request.multiSelect ? QFileDialog::ExistingFiles
+                                             : QFileDialog::ExistingFile);
     prepare(dialog, request.filter, request.fileName);
     return dialog.exec() == QDialog::Accepted ? dialog.chosenFiles() : QStringList();
 }

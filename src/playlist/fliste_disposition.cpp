@@ -56,7 +56,7 @@ void FListe::chargerColonnes()
     const platform::TextContent contenu = platform::readText(ctx_.cheminProgramme(kFichierColonnes));
     if (!contenu.ok())
         return;
-    const auto positions = lirePositionsColonnes(contenu.text.toStdString(), Liste->columnCount());
+    const auto positions = lirePositionsColonnes(contenu.text, Liste->columnCount());
     if (!positions)
         return;
     for (std::size_t i = 0; i < positions->size(); ++i)

@@ -25,7 +25,7 @@ QString nomEntree(int entree)
 void FListe::fnChargerFavoris()
 {
     const platform::TextContent contenu = platform::readText(ctx_.cheminProgramme(kFichierFavoris));
-    const LectureFavoris lecture = contenu.ok() ? lireFavoris(contenu.text.toStdString()) : LectureFavoris{};
+    const LectureFavoris lecture = contenu.ok() ? lireFavoris(contenu.text) : LectureFavoris{};
     fnDechargerListe();
     for (const FavoriLu& f : lecture.favoris)
         creerEntreeFavori(f.entree, QString::fromStdString(f.favori.nom), QString::fromStdString(f.favori.chemin));

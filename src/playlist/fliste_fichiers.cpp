@@ -23,7 +23,7 @@ const QString kFiltre = "Play-List Tulvane (*.tvl4)|*.tvl4";
 void FListe::fnChargerListe(const QString& vfnAdresse)
 {
     const platform::TextContent contenu = platform::readText(vfnAdresse);
-    const LectureFichierPlayList lecture = contenu.ok() ? lireFichierPlayList(contenu.text.toStdString())
+    const LectureFichierPlayList lecture = contenu.ok() ? lireFichierPlayList(contenu.text)
                                                         : LectureFichierPlayList{};
     // A file without even its header line (0 bytes) is no play list: the reader fails at
     // once, and the rows shown, their file name and the player stay as they were.

@@ -122,7 +122,7 @@ void FFavoris::Form_Load()
     const platform::TextContent contenu = platform::readText(chemin);
     if (contenu.ok()) {
         std::vector<std::vector<QString>> lignes;
-        for (const playlist::FavoriLu& f : playlist::lireFavoris(contenu.text.toStdString()).favoris)
+        for (const playlist::FavoriLu& f : playlist::lireFavoris(contenu.text).favoris)
             lignes.push_back({QString::fromStdString(f.favori.nom), QString::fromStdString(f.favori.chemin)});
         ListView1->addItems(std::move(lignes));
     } else if (QFileInfo(chemin).exists()) {

@@ -117,12 +117,12 @@ int FakeCdDevice::Tracks() const
 components::CdMode FakeCdDevice::Mode() const
 {
     if (!open_)
-        return components::CdMode::NotOpen;
+        return CdMode::NotOpen;
     if (doorOpen_)
-        return components::CdMode::DoorOpen;
+        return CdMode::DoorOpen;
     if (trackFrames_.empty())
-        return components::CdMode::NoMedia;
-    return playing_ ? components::CdMode::Playing : components::CdMode::Stopped;
+        return CdMode::NoMedia;
+    return playing_ ? CdMode::Playing : CdMode::Stopped;
 }
 
 void FakeCdDevice::setUpdateInterval(int milliseconds)

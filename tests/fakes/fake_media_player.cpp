@@ -11,7 +11,7 @@ void FakeMediaPlayer::setDuration(const QString& fileName, double seconds)
     durations_[fileName] = seconds;
 }
 
-void FakeMediaPlayer::refuse(const QString& fileName, Refusal when, components::PlayError::Kind kind)
+void FakeMediaPlayer::refuse(const QString& fileName, Refusal when, PlayError::Kind kind)
 {
     refused_[fileName] = Refused{when, kind};
 }
@@ -25,7 +25,7 @@ void FakeMediaPlayer::advance(double seconds)
 {
     if (refusalDue_) {
         refusalDue_ = false;
-        error_ = components::PlayError{refused_.at(fileName_).kind, QStringLiteral("refused later by the test")};
+        error_ = PlayError{refused_.at(fileName_).kind, QStringLiteral("refused later by the test")};
         state_ = Stopped;
         reportDue_ = playWanted_;
     }
@@ -70,7 +70,7 @@ void FakeMediaPlayer::setAutoStart(bool on)
     autoStart_ = on;
 }
 
-std::optional<components::PlayError> FakeMediaPlayer::Play()
+std::optional<PlayError> FakeMediaPlayer::Play()
 {
     log(QStringLiteral("Play"));
     return start();
@@ -143,11 +143,11 @@ void FakeMediaPlayer::Decharger()
     unload();
 }
 
-std::optional<components::PlayError> FakeMediaPlayer::start()
+std::optional<PlayError> FakeMediaPlayer::start()
 {
     reportDue_ = false;
     if (fileName_.isEmpty())
-        return components::PlayError{components::PlayError::Kind::Other, QStringLiteral("nothing loaded")};
+        return PlayError{PlayError::Kind::Other, QStringLiteral("nothing loaded")};
     loaded_ = true;
     if (error_) {
         state_ = Stopped;
@@ -155,7 +155,7 @@ std::optional<components::PlayError> FakeMediaPlayer::start()
     }
     const auto refused = refused_.find(fileName_);
     if (refused != refused_.end() && refused->second.when == Refusal::AtPlay) {
-        error_ = components::PlayError{refused->second.kind, QStringLiteral("refused by the test")};
+        error_ = PlayError{refused->second.kind, QStringLiteral("refused by the test")};
         state_ = Stopped;
         return error_;
     }
