@@ -96,8 +96,10 @@ bool QtMediaPlayer::setCurrentPosition(double seconds)
         return true;
     }
     // Sought while idle, GStreamer's sink would hold the sound back at the next start (see
-    // startsAsItIs): the position is kept here until then.
+    // startsAsItIs): the position is kept here until then. Sought while a started file is
+    // still opening, it is applied as soon as the file plays.
     heldPosition_ = milliseconds;
+    seekWhenReady_ = playWanted_;
     pausedMidTrack_ = false;
     return true;
 }

@@ -215,6 +215,19 @@ void expectOneFailure(QtMediaPlayer& player, std::vector<Failure>& failures, con
     EXPECT_EQ(player.PlayState(), MediaPlayer::Stopped);
 }
 
+// A seek made while a started file is still opening goes where it was asked once the file
+// plays, and the position then moves on from there.
+TEST_F(QtMediaPlayerTest, ASeekWhileTheStartedFileOpensIsAppliedOnceItPlays)
+{
+    player.setFileName(tone(3.0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.Duration() > 0.0; }, kLoadMs));
+    ASSERT_EQ(player.Play(), std::nullopt);
+    // The first moment the opening file takes a seek.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return player.setCurrentPosition(2.0); }, kLoadMs));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return player.CurrentPosition() > 2.3; }, kPlayMs))
+        << "still at " << player.CurrentPosition();
+}
+
 TEST_F(QtMediaPlayerTest, AMissingFileFailsAtPlay)
 {
     const QString missing = QString::fromStdString((folder / "absent.mp3").string());
