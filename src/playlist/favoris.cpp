@@ -1,27 +1,12 @@
 #include "playlist/favoris.h"
 
+#include "platform/text_lines.h"
+
 #include <algorithm>
 
 namespace tulvane::playlist {
 
 namespace {
-
-std::vector<std::string_view> lignesDe(std::string_view texte)
-{
-    std::vector<std::string_view> lignes;
-    std::size_t debut = 0;
-    for (std::size_t i = 0; i < texte.size(); ++i) {
-        if (texte[i] != '\r' && texte[i] != '\n')
-            continue;
-        lignes.push_back(texte.substr(debut, i - debut));
-        if (texte[i] == '\r' && i + 1 < texte.size() && texte[i + 1] == '\n')
-            ++i;
-        debut = i + 1;
-    }
-    if (debut < texte.size())
-        lignes.push_back(texte.substr(debut));
-    return lignes;
-}
 
 void ecrireLigne(std::string& sortie, std::string_view texte)
 {
@@ -36,7 +21,7 @@ void ecrireLigne(std::string& sortie, std::string_view texte)
 
 LectureFavoris lireFavoris(std::string_view texte)
 {
-    const std::vector<std::string_view> lignes = lignesDe(texte);
+    const std::vector<std::string_view> lignes = platform::decouperLignes(texte);
     LectureFavoris lecture;
     for (std::size_t i = 0; i < lignes.size(); i += 2) {
         ++lecture.paires;

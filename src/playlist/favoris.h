@@ -9,6 +9,9 @@
 // every line ended by CR LF, no header. The order of the pairs is the order of the menu.
 namespace tulvane::playlist {
 
+// In the program's folder.
+inline constexpr const char* kFichierFavoris = "Favoris.dat";
+
 struct Favori {
     std::string nom;
     std::string chemin;

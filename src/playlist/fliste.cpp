@@ -21,7 +21,6 @@
 #include "playlist/textes_fichier.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QFrame>
 #include <QKeySequence>
 #include <QLabel>
@@ -34,9 +33,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include <climits>
 #include <cmath>
-#include <filesystem>
 
 namespace tulvane::playlist {
 

@@ -2,6 +2,7 @@
 
 #include "platform/ansi_text.h"
 #include "playlist/favoris.h"
+#include "playlist/playlist_file.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -223,6 +224,8 @@ private:
     double largeurColonne(int colonne) const;
     void deplacerSelection(double y);
     void peindreLigne(int ligne, bool courante);
+    // The row text and the eight sub-items of a row, as the files take them.
+    TextesLigne textesLigne(int ligne) const;
     void ecrireLignes(const QString& chemin, bool seulementSelection);
     void ecrireFichierOuSignaler(const QString& chemin, const QByteArray& contenu, const QString& succes,
                                  const QString& titreSucces = "Procédure effectuée");
@@ -233,7 +236,7 @@ private:
     void creerRecherche();
     bool relireLigne(int ligne);
     void repointerLignes(const QString& ancien, const QString& nouveau, const QString& nom);
-    void creerEntreeFavori(int entree, const QString& nom, const QString& chemin);
+    void montrerFavoris(const LectureFavoris& lecture);
 
     app::Contexte& ctx_;
     QWidget* zone_;  // the client area below the menu bar, laid out by Form_Resize

@@ -3,7 +3,6 @@
 #include "components/file_work.h"
 #include "components/station_cipher.h"
 #include "platform/ansi_text.h"
-#include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
 #include "player/finterface.h"
@@ -15,9 +14,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QMenu>
 
-#include <filesystem>
 #include <span>
 
 namespace tulvane::playlist {
@@ -41,10 +38,8 @@ components::ResultatOperation remplacerListeRadios(const QString& telechargee, c
                                         + QString::fromStdString(components::messageErreurRadios(liste.erreur)));
     if (liste.stations.empty())
         return components::ResultatOperation::echec("La liste envoyée par le serveur ne contient aucune station.");
-    std::error_code erreur;
-    std::filesystem::rename(platform::cheminSysteme(telechargee), platform::cheminSysteme(cible), erreur);
-    if (erreur)
-        return components::ResultatOperation::echec(QString("Impossible de remplacer le fichier « %1 ».").arg(cible));
+    if (const platform::TextWrite ecriture = platform::writeText(cible, *octets); !ecriture.ok())
+        return components::ResultatOperation::echec(ecriture.error);
     return components::ResultatOperation::succes();
 }
 
@@ -112,7 +107,7 @@ void FListe::brancherCommandes()
         commandes_.insert(QString("ordre_tri%1").arg(i), [this, i] { ordre_tri_Click(i); });
 }
 
-// A command with a handler, or a whole menu, which Timer2 may enable.
+// The handler of a menu entry, or of the entry a tool-bar button stands for.
 void FListe::executer(const QString& nom)
 {
     if (const auto gestionnaire = commandes_.find(nom); gestionnaire != commandes_.end())

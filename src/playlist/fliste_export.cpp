@@ -6,7 +6,6 @@
 #include "playlist/export_csv.h"
 #include "playlist/fliste.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -25,15 +24,12 @@ void FListe::Exporter_Click()
         for (int colonne = 1; colonne <= Liste->columnCount(); ++colonne)
             titres.push_back(Liste->columnCaption(colonne).toStdString());
         ajouterEnteteCsv(texte, titres);
-        std::array<std::string, 9> valeurs;
         const int n = Liste->count();
         for (int i = 1; i <= n; ++i) {
             if (!Liste->isSelected(i))
                 continue;
             ++nombre;
-            for (std::size_t k = 0; k < valeurs.size(); ++k)
-                valeurs[k] = Liste->subItem(i, static_cast<int>(k)).toStdString();
-            ajouterLigneCsv(texte, valeurs);
+            ajouterLigneCsv(texte, textesLigne(i));
         }
     }
     ecrireFichierOuSignaler(nom, QByteArray::fromStdString(texte),

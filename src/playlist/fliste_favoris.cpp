@@ -12,8 +12,6 @@ namespace tulvane::playlist {
 
 namespace {
 
-const QString kFichierFavoris = "Favoris.dat";
-
 QString nomEntree(int entree)
 {
     return QString("liste_favoris%1").arg(entree);
@@ -25,20 +23,22 @@ QString nomEntree(int entree)
 void FListe::fnChargerFavoris()
 {
     const platform::TextContent contenu = platform::readText(ctx_.cheminProgramme(kFichierFavoris));
-    const LectureFavoris lecture = contenu.ok() ? lireFavoris(contenu.text) : LectureFavoris{};
-    fnDechargerListe();
-    for (const FavoriLu& f : lecture.favoris)
-        creerEntreeFavori(f.entree, QString::fromStdString(f.favori.nom), QString::fromStdString(f.favori.chemin));
-    menu(nomEntree(0))->setVisible(lecture.paires == 0);
+    montrerFavoris(contenu.ok() ? lireFavoris(contenu.text) : LectureFavoris{});
 }
 
-void FListe::creerEntreeFavori(int entree, const QString& nom, const QString& chemin)
+// Entry k of the menu is the favourite of pair k; the placeholder shows when there is no pair.
+void FListe::montrerFavoris(const LectureFavoris& lecture)
 {
-    QAction* action = menu("Playlist")->menu()->addAction(nom);
-    action->setData(chemin);
-    connect(action, &QAction::triggered, this, [this, entree] { liste_favoris_Click(entree); });
-    menus_.insert(nomEntree(entree), action);
-    entreesFavoris_.push_back(action);
+    fnDechargerListe();
+    QMenu* favoris = menu("Playlist")->menu();
+    for (const FavoriLu& f : lecture.favoris) {
+        QAction* action = favoris->addAction(QString::fromStdString(f.favori.nom));
+        action->setData(QString::fromStdString(f.favori.chemin));
+        connect(action, &QAction::triggered, this, [this, entree = f.entree] { liste_favoris_Click(entree); });
+        menus_.insert(nomEntree(f.entree), action);
+        entreesFavoris_.push_back(action);
+    }
+    menu(nomEntree(0))->setVisible(lecture.paires == 0);
 }
 
 // Every entry goes, however many there are.
@@ -87,11 +87,10 @@ platform::TextWrite FListe::fnEnregistrerFavoris(std::span<const Favori> favoris
         platform::writeText(ctx_.cheminProgramme(kFichierFavoris), QByteArray::fromStdString(ecrireFavoris(favoris)));
     if (!resultat.ok())
         return resultat;
-    fnDechargerListe();
-    int n = 0;
+    LectureFavoris ecrits;
     for (const Favori& f : favoris)
-        creerEntreeFavori(++n, QString::fromStdString(f.nom), QString::fromStdString(f.chemin));
-    menu(nomEntree(0))->setVisible(n == 0);
+        ecrits.favoris.push_back({++ecrits.paires, f});
+    montrerFavoris(ecrits);
     return resultat;
 }
 

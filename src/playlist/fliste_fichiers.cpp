@@ -69,17 +69,22 @@ void FListe::fnChargerListe(const QString& vfnAdresse)
     ctx_.module3().fnMarquerPiste();
 }
 
+TextesLigne FListe::textesLigne(int ligne) const
+{
+    TextesLigne textes;
+    for (std::size_t j = 0; j < textes.size(); ++j)
+        textes[j] = Liste->subItem(ligne, static_cast<int>(j)).toStdString();
+    return textes;
+}
+
 void FListe::ecrireLignes(const QString& chemin, bool seulementSelection)
 {
     std::vector<TextesLigne> textes;
     const int n = Liste->count();
     textes.reserve(static_cast<std::size_t>(n));
     for (int i = 1; i <= n; ++i) {
-        if (seulementSelection && !Liste->isSelected(i))
-            continue;
-        TextesLigne& ligne = textes.emplace_back();
-        for (int j = 0; j < 9; ++j)
-            ligne[static_cast<std::size_t>(j)] = (j == 0 ? Liste->text(i) : Liste->subItem(i, j)).toStdString();
+        if (!seulementSelection || Liste->isSelected(i))
+            textes.push_back(textesLigne(i));
     }
     std::vector<const TextesLigne*> pointeurs;
     pointeurs.reserve(textes.size());

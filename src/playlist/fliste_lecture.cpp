@@ -55,7 +55,7 @@ void FListe::Timer1_Timer()
     f.vPistes->setText(troisChiffres(courante) + " / " + troisChiffres(n));
 }
 
-// Commands whose handler is not there yet stay disabled.
+// The commands that need rows are usable only while the list has some.
 void FListe::Timer2_Timer()
 {
     const bool avecLignes = Liste->count() != 0;

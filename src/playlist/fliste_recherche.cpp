@@ -95,12 +95,8 @@ void FListe::Combo1_KeyPress(int KeyAscii)
 void FListe::Combo1_LostFocus()
 {
     const QString texte = Combo1->currentText();
-    if (texte.isEmpty())
-        return;
-    for (int i = 0; i < Combo1->count(); ++i)
-        if (Combo1->itemText(i) == texte)
-            return;
-    Combo1->addItem(texte);
+    if (!texte.isEmpty() && Combo1->findText(texte) == -1)
+        Combo1->addItem(texte);
 }
 
 void FListe::Command1_Click()

@@ -8,7 +8,6 @@
 #include "playlist/extensions.h"
 #include "playlist/fliste.h"
 
-#include <QFile>
 
 #include <system_error>
 

@@ -2,9 +2,8 @@
 
 #include "metadata/genres.h"
 #include "metadata/infos_fichier.h"
+#include "platform/chemin_systeme.h"
 #include "player/time_text.h"
-
-#include <QFile>
 
 #include <sys/stat.h>
 
@@ -23,11 +22,11 @@ TextesFichier lireTextesFichier(const QString& chemin)
 {
     using enum TextesFichier::Lecture;
     TextesFichier textes;
-    const QByteArray nom = QFile::encodeName(chemin);
-    const std::optional<metadata::InfosFichier> infos = metadata::lireInfosFichier(nom.toStdString());
+    const std::filesystem::path systeme = platform::cheminSysteme(chemin);
+    const std::optional<metadata::InfosFichier> infos = metadata::lireInfosFichier(systeme);
     if (!infos) {
         struct stat etat {};
-        textes.lecture = ::stat(nom.constData(), &etat) == 0 && S_ISREG(etat.st_mode) ? Illisible : Absent;
+        textes.lecture = ::stat(systeme.c_str(), &etat) == 0 && S_ISREG(etat.st_mode) ? Illisible : Absent;
         return textes;
     }
     textes.lecture = Lue;

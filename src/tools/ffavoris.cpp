@@ -23,8 +23,6 @@ namespace tulvane::tools {
 
 namespace {
 
-const QString kFichierFavoris = "Favoris.dat";
-
 constexpr int kLargeur = 7650;
 constexpr int kHauteur = 5970;
 
@@ -118,7 +116,7 @@ FFavoris::FFavoris(app::Contexte& contexte, QWidget* parent)
 // cannot be read is told, since the next "&Fermer" replaces it.
 void FFavoris::Form_Load()
 {
-    const QString chemin = ctx_.cheminProgramme(kFichierFavoris);
+    const QString chemin = ctx_.cheminProgramme(playlist::kFichierFavoris);
     const platform::TextContent contenu = platform::readText(chemin);
     if (contenu.ok()) {
         std::vector<std::vector<QString>> lignes;
