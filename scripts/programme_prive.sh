@@ -62,6 +62,6 @@ demarrer_xvfb() {  # screen size WxH, then Xvfb's own options; exports DISPLAY
     shift
     Xvfb -displayfd 3 -screen 0 "${taille}x24" -nolisten tcp "$@" 3>"$travail/ecran" >/dev/null 2>&1 &
     pids+=($!)
-    attendre 5 test -s "$travail/ecran" || echec "Xvfb n'a pas démarré"
+    attendre 15 test -s "$travail/ecran" || echec "Xvfb n'a pas démarré"
     export DISPLAY=":$(cat "$travail/ecran")"
 }
