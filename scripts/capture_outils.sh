@@ -20,6 +20,7 @@ mkdir -p "$XDG_CONFIG_HOME/openbox"
 sed 's|<titleLayout>.*</titleLayout>|<titleLayout>L</titleLayout>|' /etc/xdg/openbox/rc.xml >"$XDG_CONFIG_HOME/openbox/rc.xml"
 lancer openbox openbox
 gestionnaire_pret() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"; }
-attendre 15 gestionnaire_pret || echec "openbox n'a pas démarré"
+# Without it the pictures only lose their frame: the dialogs are still taken.
+attendre 15 gestionnaire_pret || { echo "openbox n'est pas prêt :"; cat "$travail/openbox.log"; }
 
 "$programme" "$sortie"

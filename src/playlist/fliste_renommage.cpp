@@ -7,6 +7,7 @@
 #include "platform/renommage.h"
 #include "playlist/extensions.h"
 #include "playlist/fliste.h"
+#include "tools/masque_renommage.h"
 
 
 #include <system_error>
@@ -14,12 +15,6 @@
 namespace tulvane::playlist {
 
 namespace {
-
-// A name that would take the file out of its folder, or name no file at all.
-bool estNomDansLeDossier(const QString& nom)
-{
-    return !nom.isEmpty() && nom != "." && nom != ".." && !nom.contains(u'/') && !nom.contains(QChar(0));
-}
 
 QString cause(std::error_code erreur)
 {
@@ -51,7 +46,7 @@ void FListe::Liste_AfterLabelEdit(int ligne, bool& Cancel, const QString& NewStr
         Cancel = true;
     };
     const QString existeDeja = "Un fichier portant le nom '" + NewString + "' existe déjà !";
-    if (!estNomDansLeDossier(NewString))
+    if (!tools::nomAcceptable(NewString.toStdString()))
         return refuser("Le nom '" + NewString + "' n'est pas un nom de fichier valide !", "Attention");
 
     components::FileWork& fwork = ctx_.FWork1();

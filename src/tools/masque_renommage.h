@@ -48,7 +48,8 @@ struct FichierApercu {
 std::vector<std::string> nouveauxNoms(const ReglagesMasque& reglages, std::span<const FichierApercu> fichiers,
                                       const std::function<double()>& aleatoire);
 
-// A name the renamer may give: not empty, neither "." nor "..", no "/" and no NUL.
+// A name a rename may give, one that keeps the file in its folder: not empty, neither "."
+// nor "..", no "/" and no NUL.
 bool nomAcceptable(std::string_view nom);
 
 // Which rows may not be renamed: a new name that is not acceptable, that another row also
