@@ -11,27 +11,16 @@ mkdir -p "$(dirname "$sortie")"
 outils_requis Xvfb xwininfo import convert
 demarrer_xvfb 1024x768 -br
 
-# The geometry "WxH+X+Y" of the viewable top-level window of that size, "" when none.
-fenetre() {
-    xwininfo -root -children 2>/dev/null | awk -v taille="$1" '$0 ~ " " taille "\\+" { print $1 }' |
-        while read -r id; do
-            if xwininfo -id "$id" | grep -q "IsViewable"; then
-                xwininfo -id "$id" | awk '/-geometry/ { print $2 }'
-                break
-            fi
-        done
-}
-visible() { [ -n "$(fenetre "$1")" ]; }
 absente() { [ -z "$(fenetre "$1")" ]; }
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
 debut=$(date +%s%N)
 lancer lecteur "$programme"
 lecteur=${pids[-1]}
-attendre 5 visible 431x318 || echec "le splash n'est pas apparu"
+attendre 5 fenetre_visible 431x318 || echec "le splash n'est pas apparu"
 echo "Splash à l'écran $(( ($(date +%s%N) - debut) / 1000000 )) ms après le lancement du processus"
 
-attendre 15 visible 329x317 || echec "la fenêtre du lecteur n'est pas apparue"
+attendre 15 fenetre_visible 329x317 || echec "la fenêtre du lecteur n'est pas apparue"
 geometrie="$(fenetre 329x317)"
 # The splash goes when the player window becomes active; a sanitizer build takes its time.
 attendre 10 absente 431x318 || echec "le splash est resté après le démarrage"

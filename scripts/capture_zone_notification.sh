@@ -16,8 +16,7 @@ zone_prete() { xwininfo -root -children | grep -q '"panel"'; }
 attendre 5 zone_prete || echec "trayer n'a pas démarré"
 
 lancer programme "$programme"
-lecteur_visible() { xwininfo -root -children | grep -q ' 329x317+'; }
-attendre 20 lecteur_visible || echec "la fenêtre du lecteur n'est pas apparue"
+attendre 20 fenetre_visible 329x317 || echec "la fenêtre du lecteur n'est pas apparue"
 
 # The icon docks in trayer's window as a child window of its own size.
 icone() {

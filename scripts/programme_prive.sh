@@ -3,7 +3,7 @@
 # the processes started, both cleaned up on exit; the program's runtime, settings and data
 # folders inside it; a failure that shows the logs; a bounded wait; Xvfb.
 # Usage: source scripts/programme_prive.sh; then `outils_requis`, `demarrer_xvfb WxH`,
-# `lancer command...` for every background process, `attendre`, `echec`.
+# `lancer command...` for every background process, `attendre`, `echec`, `fenetre WxH`.
 set -euo pipefail
 
 racine="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -43,6 +43,18 @@ attendre() {  # seconds, command...: true once the command succeeds
     while [ "$(date +%s%N)" -lt "$fin" ]; do "$@" && return 0; sleep 0.02; done
     return 1
 }
+
+# The geometry "WxH+X+Y" of the viewable top-level window of that size, "" when none.
+fenetre() {
+    xwininfo -root -children 2>/dev/null | awk -v taille="$1" '$0 ~ " " taille "\\+" { print $1 }' |
+        while read -r id; do
+            if xwininfo -id "$id" | grep -q "IsViewable"; then
+                xwininfo -id "$id" | awk '/-geometry/ { print $2 }'
+                break
+            fi
+        done
+}
+fenetre_visible() { [ -n "$(fenetre "$1")" ]; }
 
 outils_requis() {
     local outil

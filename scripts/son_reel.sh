@@ -59,17 +59,8 @@ printf '[General]\nListeAdresse=%s\nListePose=1\nRadio=0\n' "$travail/media/essa
     >"$XDG_CONFIG_HOME/Tulvane Adv 4.2.conf"
 
 lancer programme "$programme"
-fenetre() {  # the geometry "+X+Y" of the viewable player window
-    xwininfo -root -children | awk '/ 329x317\+/ { print $1 }' | while read -r id; do
-        if xwininfo -id "$id" | grep -q IsViewable; then
-            xwininfo -id "$id" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }'
-            break
-        fi
-    done
-}
-fenetre_visible() { [ -n "$(fenetre)" ]; }
-attendre 20 fenetre_visible || echec "la fenêtre du lecteur n'est pas apparue"
-read -r gauche haut <<<"$(fenetre)"
+attendre 20 fenetre_visible 329x317 || echec "la fenêtre du lecteur n'est pas apparue"
+IFS='+' read -r _ gauche haut <<<"$(fenetre 329x317)"
 cliquer() {  # x and y in pixels of the player window; a third argument 2 for a double click
     xdotool mousemove "$((gauche + $1))" "$((haut + $2))" click --repeat "${3:-1}" --delay 80 1
     sleep 0.3
