@@ -1,12 +1,14 @@
 // Enciphers a plain station list (three lines per station: name, address of channel 1,
 // address of channel 2) into the "Radios.sys" the player reads.
 #include "components/station_cipher.h"
+#include "metadata/fichier_lecture.h"
 #include "platform/text_lines.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
+#include <span>
 #include <string>
 #include <system_error>
 
@@ -39,11 +41,15 @@ int main(int argc, char** argv)
     const std::filesystem::path source = argv[1];
     const std::filesystem::path cible = argv[2];
 
-    std::ifstream entree(source, std::ios::binary);
-    if (!entree)
+    // A regular file only, opened without waiting (a named pipe given by mistake is refused).
+    const std::optional<metadata::FichierLecture> entree = metadata::FichierLecture::ouvrir(source);
+    std::string brut(entree ? static_cast<std::size_t>(entree->taille()) : 0, '\0');
+    const std::optional<std::size_t> lus =
+        entree ? entree->lire(0, std::span(reinterpret_cast<std::uint8_t*>(brut.data()), brut.size())) : std::nullopt;
+    if (!lus)
         return erreur("impossible de lire « " + source.string() + " ».");
-    const std::string texte = platform::decoderTexte(
-        std::string((std::istreambuf_iterator<char>(entree)), std::istreambuf_iterator<char>()));
+    brut.resize(*lus);
+    const std::string texte = platform::decoderTexte(brut);
 
     const auto lecture = components::lireTroisLignes(texte);
     if (!lecture.valide())
