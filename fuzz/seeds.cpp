@@ -162,12 +162,12 @@ void grainesFavoris(const fs::path& dossier)
     g.ecrire("Favoris_lf.dat", avecFins(playlist::ecrireFavoris(favoris), "\n"));
 }
 
-// Two bytes of settings, then lines: a mask and names, or labels and values.
+// Two bytes of settings, then lines: a mask and names, or bitrates and durations by pairs.
 void grainesOutils(const fs::path& dossier)
 {
     const Graines g(dossier, "fuzz_outils");
     g.ecrire("masque.txt", std::string("\x07\x02") + "[A] - [T] [C]\na.mp3\nb.c.mp3\n.x\n03:20\n128 kbps");
-    g.ecrire("durees.txt", std::string("\x00\x00") + "03:20\n128 kbps\n04:05\n192 kbps\n123:05\n320 kbps");
+    g.ecrire("durees.txt", std::string("\x00\x00", 2) + "128 kbps\n03:20\n192 kbps\n04:05\n320 kbps\n123:05");
 }
 
 }  // namespace
