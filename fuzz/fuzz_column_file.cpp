@@ -2,6 +2,7 @@
 // positions or nothing, and positions it gives are written and read back unchanged.
 #include "platform/text_lines.h"
 #include "playlist/colonnes.h"
+#include "verifier.h"
 
 #include <cstdint>
 #include <string_view>
@@ -9,12 +10,6 @@
 namespace {
 
 constexpr int kColonnes = 9;
-
-void verifier(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include "metadata/id3v1.h"
 #include "metadata/infos_fichier.h"
 #include "metadata/mpeg.h"
+#include "verifier.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -21,12 +22,6 @@
 using namespace tulvane::metadata;
 
 namespace {
-
-void verifier(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 // One file for the whole run, removed at exit.
 const std::filesystem::path& fichier()

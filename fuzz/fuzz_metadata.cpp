@@ -1,6 +1,7 @@
 // Feeds arbitrary file contents to the tag parser and the frame scan, as the program reads them.
 #include "metadata/id3v1.h"
 #include "metadata/mpeg.h"
+#include "verifier.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -10,12 +11,6 @@
 using namespace tulvane::metadata;
 
 namespace {
-
-void verifier(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
 
 // A tag read back from a record written with its own fields is the same tag.
 void verifierAllerRetour(const TagID3& tag, std::uint64_t taille)

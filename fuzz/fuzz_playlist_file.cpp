@@ -3,18 +3,9 @@
 // unchanged.
 #include "platform/text_lines.h"
 #include "playlist/playlist_file.h"
+#include "verifier.h"
 
 #include <cstdint>
-
-namespace {
-
-void verifier(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,22 +4,13 @@
 // window) must split at the same places as the bytes did.
 #include "metadata/windows1252.h"
 #include "platform/text_lines.h"
+#include "verifier.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-namespace {
-
 using namespace tulvane;
-
-void verifier(bool condition)
-{
-    if (!condition)
-        __builtin_trap();
-}
-
-}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
