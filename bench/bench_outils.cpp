@@ -1,15 +1,14 @@
 // The mass renamer's verification as the pairwise comparison of every preview row with every
 // other, beside the one pass by name counts the program makes; the preview of 100,000 names;
 // the disk walk of a synthetic tree.
+#include "support/temp_folder.h"
 #include "tools/masque_renommage.h"
 #include "tools/parcours_disque.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -81,22 +80,17 @@ class Arbre {
 public:
     Arbre()
     {
-        std::string modele = (fs::temp_directory_path() / "tulvane-bench-XXXXXX").string();
-        if (!mkdtemp(modele.data()))
-            throw std::runtime_error("cannot create a temporary folder");
-        racine_ = modele;
         for (int d = 0; d < 100; ++d) {
-            const fs::path dossier = racine_ / ("Album " + std::to_string(d / 10)) / ("CD " + std::to_string(d));
+            const fs::path dossier = racine() / ("Album " + std::to_string(d / 10)) / ("CD " + std::to_string(d));
             fs::create_directories(dossier);
             for (int f = 0; f < 100; ++f)
                 std::ofstream(dossier / ("Piste " + std::to_string(f) + (f % 2 ? ".mp3" : ".jpg")));
         }
     }
-    ~Arbre() { fs::remove_all(racine_); }
-    const fs::path& racine() const { return racine_; }
+    const fs::path& racine() const { return dossier_.path(); }
 
 private:
-    fs::path racine_;
+    tulvane::test::TempFolder dossier_;
 };
 
 void BM_Parcours(benchmark::State& state)

@@ -1,12 +1,10 @@
 #include "tools/cadre_outil.h"
 
 #include "metadata/genres.h"
-#include "platform/chemin_systeme.h"
 #include "platform/police.h"
 
 #include <QComboBox>
 #include <QDialog>
-#include <QFile>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>

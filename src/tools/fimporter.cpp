@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCollator>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
