@@ -8,6 +8,7 @@
 #include "playlist/favoris.h"
 #include "playlist/playlist_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +16,7 @@
 #include <iterator>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -146,6 +148,15 @@ void grainesMetadonnees(const fs::path& dossier)
         g.ecrire("tague.mp3", avecTag(trames(3)));
         g.ecrire("tag_seul.mp3", avecTag({}));
     }
+    // As other taggers write it: NUL padding, a track number after the comment, no genre.
+    std::vector<std::uint8_t> v11 = trames(3);
+    const std::size_t debut = v11.size();
+    v11.resize(debut + metadata::kTailleTag, 0);
+    for (const auto& [position, texte] : {std::pair<std::size_t, std::string_view>{0, "TAG"}, {3, "Titre"}, {97, "Note"}})
+        std::copy(texte.begin(), texte.end(), v11.begin() + std::ptrdiff_t(debut + position));
+    v11[debut + 126] = 7;
+    v11.back() = 255;
+    Graines(dossier, "fuzz_metadata").ecrire("tag_v11.mp3", v11);
     const Graines g(dossier, "fuzz_lecture_fichier");
     std::vector<std::uint8_t> loin(9000, 0);
     const std::vector<std::uint8_t> suite = trames(120);

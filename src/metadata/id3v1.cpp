@@ -24,6 +24,9 @@ constexpr Champ kAlbum{63, 30};
 constexpr Champ kAnnee{93, 4};
 constexpr Champ kCommentaire{97, 30};
 constexpr std::size_t kPositionStyle = 127;
+// ID3v1.1 keeps a track number in the comment's last byte, after a NUL.
+constexpr std::size_t kPositionPiste = 126;
+constexpr Champ kCommentaireAvantPiste{97, 28};
 
 constexpr std::string_view kMarqueur = "TAG";
 
@@ -81,6 +84,14 @@ Verification verifier(const std::filesystem::path& adresse, const QuestionProtec
     return {Protection::Libre, {}};
 }
 
+// The marker and NUL bytes: every field is written over it.
+std::array<std::uint8_t, kTailleTag> enregistrementVide()
+{
+    std::array<std::uint8_t, kTailleTag> enregistrement{};
+    std::copy(kMarqueur.begin(), kMarqueur.end(), enregistrement.begin());
+    return enregistrement;
+}
+
 ResultatEcriture echec(std::string erreur)
 {
     return {ResultatEcriture::Etat::Echec, std::move(erreur)};
@@ -109,14 +120,32 @@ std::array<std::uint8_t, kTailleTag> composerTag(std::string_view titre, std::st
                                                  std::string_view album, std::string_view annee,
                                                  std::uint8_t style, std::string_view commentaire)
 {
+    return recomposerTag(enregistrementVide(),
+                         {std::string(titre), std::string(auteur), std::string(album), std::string(annee),
+                          std::string(commentaire), style},
+                         {});
+}
+
+std::array<std::uint8_t, kTailleTag> recomposerTag(std::span<const std::uint8_t, kTailleTag> ancien,
+                                                   const TagID3& valeurs, ChampsModifies modifies)
+{
     std::array<std::uint8_t, kTailleTag> enregistrement{};
-    std::copy(kMarqueur.begin(), kMarqueur.end(), enregistrement.begin());
-    ecrireChamp(enregistrement, kTitre, titre);
-    ecrireChamp(enregistrement, kAuteur, auteur);
-    ecrireChamp(enregistrement, kAlbum, album);
-    ecrireChamp(enregistrement, kAnnee, annee);
-    ecrireChamp(enregistrement, kCommentaire, commentaire);
-    enregistrement[kPositionStyle] = style;
+    std::copy(ancien.begin(), ancien.end(), enregistrement.begin());
+    if (modifies.titre)
+        ecrireChamp(enregistrement, kTitre, valeurs.titre);
+    if (modifies.auteur)
+        ecrireChamp(enregistrement, kAuteur, valeurs.auteur);
+    if (modifies.album)
+        ecrireChamp(enregistrement, kAlbum, valeurs.album);
+    if (modifies.annee)
+        ecrireChamp(enregistrement, kAnnee, valeurs.annee);
+    if (modifies.commentaire) {
+        const bool piste = ancien[kPositionPiste - 1] == 0 && ancien[kPositionPiste] != 0;
+        const bool tient = utf8ToWindows1252(valeurs.commentaire).size() <= kCommentaireAvantPiste.largeur;
+        ecrireChamp(enregistrement, piste && tient ? kCommentaireAvantPiste : kCommentaire, valeurs.commentaire);
+    }
+    if (modifies.style)
+        enregistrement[kPositionStyle] = valeurs.noStyle;
     return enregistrement;
 }
 
@@ -168,7 +197,8 @@ bool fnVerifierProtection(const std::filesystem::path& vfnAdresse, const Questio
 ResultatEcriture fnEcrireTag(const std::filesystem::path& vfnAdresse, std::string_view vfnTitre,
                              std::string_view vfnAuteur, std::string_view vfnAlbum,
                              std::string_view vfnAnnee, std::uint8_t vfnStyle,
-                             std::string_view vfnCommentaire, const QuestionProtection& question)
+                             std::string_view vfnCommentaire, const QuestionProtection& question,
+                             ChampsModifies modifies)
 {
     Verification verification = verifier(vfnAdresse, question);
     if (verification.protection == Protection::Refusee)
@@ -187,17 +217,22 @@ ResultatEcriture fnEcrireTag(const std::filesystem::path& vfnAdresse, std::strin
     const auto taille = static_cast<std::uint64_t>(fin);
 
     // A file shorter than a tag cannot hold one: it gets one appended.
+    std::array<std::uint8_t, kTailleTag> ancien{};
     bool dejaBalise = false;
     if (taille >= kTailleTag) {
-        std::array<std::uint8_t, 3> marqueur{};
         flux.seekg(static_cast<std::streamoff>(taille - kTailleTag));
-        flux.read(reinterpret_cast<char*>(marqueur.data()), marqueur.size());
+        flux.read(reinterpret_cast<char*>(ancien.data()), ancien.size());
         if (!flux)
             return echec("Impossible de lire le fichier " + citer(vfnAdresse) + ".");
-        dejaBalise = commenceParMarqueur(marqueur);
+        dejaBalise = commenceParMarqueur(ancien);
     }
 
-    const auto enregistrement = composerTag(vfnTitre, vfnAuteur, vfnAlbum, vfnAnnee, vfnStyle, vfnCommentaire);
+    // Only a tag the reader shows has fields to keep; in a shorter file it is rewritten whole.
+    const bool garde = dejaBalise && taille > kTailleMaxSansTag;
+    const auto enregistrement = recomposerTag(garde ? ancien : enregistrementVide(),
+                                              {std::string(vfnTitre), std::string(vfnAuteur), std::string(vfnAlbum),
+                                               std::string(vfnAnnee), std::string(vfnCommentaire), vfnStyle},
+                                              garde ? modifies : ChampsModifies{});
     flux.seekp(static_cast<std::streamoff>(dejaBalise ? taille - kTailleTag : taille));
     flux.write(reinterpret_cast<const char*>(enregistrement.data()), enregistrement.size());
     flux.flush();

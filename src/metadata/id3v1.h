@@ -36,6 +36,22 @@ std::array<std::uint8_t, kTailleTag> composerTag(std::string_view titre, std::st
                                                  std::string_view album, std::string_view annee,
                                                  std::uint8_t style, std::string_view commentaire);
 
+// The fields an edit encodes anew; the others keep their bytes.
+struct ChampsModifies {
+    bool titre = true;
+    bool auteur = true;
+    bool album = true;
+    bool annee = true;
+    bool commentaire = true;
+    bool style = true;
+};
+
+// `ancien` with the modified fields encoded from `valeurs` as `composerTag` does, every other
+// byte as it was (NUL padding and all). A new comment that fits in 28 bytes keeps the track
+// number of an ID3v1.1 record (comment byte 28 NUL, byte 29 the track).
+std::array<std::uint8_t, kTailleTag> recomposerTag(std::span<const std::uint8_t, kTailleTag> ancien,
+                                                   const TagID3& valeurs, ChampsModifies modifies);
+
 // True when `enregistrement` starts with the marker "TAG" (case-sensitive).
 bool commenceParMarqueur(std::span<const std::uint8_t> enregistrement);
 
@@ -65,10 +81,13 @@ struct ResultatEcriture {
 };
 
 // Writes the tag, overwriting an existing one in place or appending one (the file then grows
-// by 128 bytes and no earlier byte changes). Asks first about a read-only file.
+// by 128 bytes and no earlier byte changes). Asks first about a read-only file. The fields not
+// in `modifies` keep their bytes when the file holds a tag the reader sees; otherwise every
+// field is written from the values given.
 ResultatEcriture fnEcrireTag(const std::filesystem::path& vfnAdresse, std::string_view vfnTitre,
                              std::string_view vfnAuteur, std::string_view vfnAlbum,
                              std::string_view vfnAnnee, std::uint8_t vfnStyle,
-                             std::string_view vfnCommentaire, const QuestionProtection& question);
+                             std::string_view vfnCommentaire, const QuestionProtection& question,
+                             ChampsModifies modifies = {});
 
 }  // namespace tulvane::metadata

@@ -9,6 +9,7 @@
 #include "platform/hourglass.h"
 #include "platform/label_text.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "platform/shown_text.h"
 #include "platform/window_region.h"
 #include "player/controle_image.h"
@@ -480,7 +481,7 @@ void FInterface::Picture1_MouseUp(Qt::MouseButton, Qt::KeyboardModifiers, float,
 
 void FInterface::Picture1_OLEDragDrop(const QMimeData& Data)
 {
-    const QStringList fichiers = platform::droppedLocalPaths(&Data);
+    const QStringList fichiers = platform::sansNomsNonUtf8(platform::droppedLocalPaths(&Data), ctx_.dialogues());
     if (fichiers.isEmpty())
         return;
     playlist::FListe& liste = ctx_.fListe();

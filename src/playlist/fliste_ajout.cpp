@@ -4,6 +4,7 @@
 #include "platform/dialog_service.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "player/fpiste.h"
 #include "player/module3.h"
 #include "playlist/deplacement_lignes.h"
@@ -18,8 +19,9 @@ namespace tulvane::playlist {
 
 void FListe::Importation_emplac_Click()
 {
-    const QStringList choix = ctx_.dialogues().showOpen(
-        {"Importer depuis emplacement...", filtreMedias(ctx_.vExtensions), "", true});
+    const QStringList choix = platform::sansNomsNonUtf8(
+        ctx_.dialogues().showOpen({"Importer depuis emplacement...", filtreMedias(ctx_.vExtensions), "", true}),
+        ctx_.dialogues());
     if (choix.isEmpty())
         return;
     {
@@ -41,6 +43,7 @@ void FListe::Liste_OLEDragDrop(const std::optional<QStringList>& fichiers, doubl
         deplacerSelection(y);
         return;
     }
+    const QStringList ajoutes = platform::sansNomsNonUtf8(*fichiers, ctx_.dialogues());
     platform::Hourglass sablier;
     // The paths already listed, kept up to date as files are added, so that a file given
     // twice in one drop is added once.
@@ -49,7 +52,7 @@ void FListe::Liste_OLEDragDrop(const std::optional<QStringList>& fichiers, doubl
     presents.reserve(n);
     for (int i = 1; i <= n; ++i)
         presents.insert(cheminLigne(i));
-    for (const QString& fichier : *fichiers) {
+    for (const QString& fichier : ajoutes) {
         if (presents.contains(fichier))
             continue;
         fnAjouterFichierLite(fichier);

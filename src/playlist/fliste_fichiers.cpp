@@ -5,6 +5,7 @@
 #include "platform/ansi_text.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "player/fpiste.h"
 #include "player/module3.h"
 #include "playlist/fliste.h"
@@ -142,7 +143,8 @@ void FListe::nouvelle_Click()
 
 void FListe::Ouvrir_Click()
 {
-    const QStringList choix = ctx_.dialogues().showOpen({"Ouvrir une Play-List", kFiltre, "", false});
+    const QStringList choix = platform::sansNomsNonUtf8(
+        ctx_.dialogues().showOpen({"Ouvrir une Play-List", kFiltre, "", false}), ctx_.dialogues());
     if (!choix.isEmpty() && !choix.front().isEmpty())
         fnChargerListe(choix.front());
 }

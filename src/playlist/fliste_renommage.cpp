@@ -4,6 +4,7 @@
 #include "platform/chemin_systeme.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "platform/renommage.h"
 #include "playlist/extensions.h"
 #include "playlist/fliste.h"
@@ -80,8 +81,10 @@ void FListe::modifier_source_Click()
     const int ligne = Liste->selectedItem();
     if (ligne == 0)
         return;
-    const QStringList choix = ctx_.dialogues().showOpen(
-        {"Modifier la source du fichier", filtreMedias(ctx_.vExtensions), cheminLigne(ligne), false});
+    const QStringList choix = platform::sansNomsNonUtf8(
+        ctx_.dialogues().showOpen(
+            {"Modifier la source du fichier", filtreMedias(ctx_.vExtensions), cheminLigne(ligne), false}),
+        ctx_.dialogues());
     if (!choix.isEmpty() && !choix.front().isEmpty())
         Liste->setSubItem(ligne, kEmplacement, choix.front());
 }

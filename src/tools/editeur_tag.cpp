@@ -93,7 +93,8 @@ void EditeurTag::Timer1_Timer()
     Command3->setEnabled(!Combo1->currentText().isEmpty());
 }
 
-std::optional<QString> EditeurTag::ecrireTag(const QString& chemin, const ValeursTag& v, std::uint8_t genre)
+std::optional<QString> EditeurTag::ecrireTag(const QString& chemin, const ValeursTag& v, std::uint8_t genre,
+                                             metadata::ChampsModifies modifies)
 {
     const auto question = [this](const std::string& texte, const std::string& titre) {
         return ctx_.dialogues().messageBox(QString::fromStdString(texte), QString::fromStdString(titre),
@@ -101,7 +102,7 @@ std::optional<QString> EditeurTag::ecrireTag(const QString& chemin, const Valeur
             == platform::MessageAnswer::Ok;
     };
     const metadata::ResultatEcriture resultat = metadata::fnEcrireTag(
-        platform::cheminSysteme(chemin), v.titre, v.auteur, v.album, v.annee, genre, v.commentaire, question);
+        platform::cheminSysteme(chemin), v.titre, v.auteur, v.album, v.annee, genre, v.commentaire, question, modifies);
     switch (resultat.etat) {
     case metadata::ResultatEcriture::Etat::Ecrit:
         return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metadata/id3v1.h"
 #include "tools/cadre_outil.h"
 #include "tools/valeurs_tag.h"
 
@@ -58,9 +59,11 @@ public:
     void Timer1_Timer();
 
 protected:
-    // Writes the tag into the file, asking first about a read-only file. The French reason
-    // when nothing was written.
-    std::optional<QString> ecrireTag(const QString& chemin, const ValeursTag& valeurs, std::uint8_t genre);
+    // Writes the tag into the file, asking first about a read-only file; the fields not in
+    // `modifies` keep the bytes the file's tag has for them. The French reason when nothing
+    // was written.
+    std::optional<QString> ecrireTag(const QString& chemin, const ValeursTag& valeurs, std::uint8_t genre,
+                                     metadata::ChampsModifies modifies);
     // Sub-items 1 (artist), 2 (title), 3 (album), 4 (genre) and 8 (comment) of a play-list row.
     void mettreAJourLigne(int ligne, const ValeursTag& valeurs);
     // One message for the files that could not be written, naming them.

@@ -4,6 +4,7 @@
 #include "platform/ansi_text.h"
 #include "platform/dialog_service.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "playlist/favoris.h"
 #include "playlist/fliste.h"
 #include "tools/cadre_outil.h"
@@ -151,10 +152,12 @@ void FFavoris::Command1_Click()
 void FFavoris::Command2_Click()
 {
     platform::DialogService& dialogues = ctx_.dialogues();
-    const QStringList choix = dialogues.showOpen({.title = "Ajouter une Play-List",
-                                                  .filter = "Play-List Tulvane (*.tvl4)|*.tvl4",
-                                                  .fileName = "",
-                                                  .mustExist = false});
+    const QStringList choix = platform::sansNomsNonUtf8(
+        dialogues.showOpen({.title = "Ajouter une Play-List",
+                            .filter = "Play-List Tulvane (*.tvl4)|*.tvl4",
+                            .fileName = "",
+                            .mustExist = false}),
+        dialogues);
     if (choix.isEmpty())
         return;
     const QString nom = dialogues.inputBox("Veuillez affecter un nom à la Play-List choisie :", "Ajouter une liste", "");

@@ -6,6 +6,7 @@
 #include "platform/dialog_service.h"
 #include "platform/hourglass.h"
 #include "platform/list_view.h"
+#include "platform/noms_non_utf8.h"
 #include "player/fpiste.h"
 #include "playlist/fliste.h"
 #include "tools/cadre_outil.h"
@@ -176,6 +177,7 @@ void FImporter::Command3_Click()
         }
         vRecherche = false;
     }
+    List1 = platform::sansNomsNonUtf8(List1, ctx_.dialogues());
     trier(List1);
     ListView1->clear();
     std::vector<std::vector<QString>> lignes;

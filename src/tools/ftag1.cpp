@@ -27,7 +27,7 @@ constexpr EditeurTag::Disposition kDisposition{
 }  // namespace
 
 FTag1::FTag1(app::Contexte& contexte, const QString& vfnAdresse, const ValeursTag& v, QWidget* parent)
-    : EditeurTag(contexte, parent, kDisposition)
+    : EditeurTag(contexte, parent, kDisposition), fichier_(v)
 {
     connect(Command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
     Text6 = vfnAdresse;
@@ -37,16 +37,29 @@ FTag1::FTag1(app::Contexte& contexte, const QString& vfnAdresse, const ValeursTa
     Text3->setText(QString::fromStdString(v.album));
     Text4->setText(QString::fromStdString(v.annee));
     Text5->setText(QString::fromStdString(v.commentaire));
+    affiches_ = valeursAffichees();
+}
+
+ValeursTag FTag1::valeursAffichees() const
+{
+    return {Text2->text().toStdString(), Text1->text().toStdString(),          Text3->text().toStdString(),
+            Text4->text().toStdString(), Combo1->currentText().toStdString(), Text5->text().toStdString()};
 }
 
 void FTag1::Command3_Click()
 {
     const auto genre = static_cast<std::uint8_t>(Combo1->currentData().toInt());
-    const ValeursTag valeurs{Text2->text().toStdString(), Text1->text().toStdString(), Text3->text().toStdString(),
-                             Text4->text().toStdString(),  Combo1->currentText().toStdString(),
-                             Text5->text().toStdString()};
+    ValeursTag valeurs = valeursAffichees();
+    const metadata::ChampsModifies modifies{.titre = valeurs.titre != affiches_.titre,
+                                            .auteur = valeurs.auteur != affiches_.auteur,
+                                            .album = valeurs.album != affiches_.album,
+                                            .annee = valeurs.annee != affiches_.annee,
+                                            .commentaire = valeurs.commentaire != affiches_.commentaire,
+                                            .style = valeurs.style != affiches_.style};
+    if (!modifies.style)
+        valeurs.style = styleGarde(fichier_);
     // The rows change only when the file did.
-    if (const std::optional<QString> raison = ecrireTag(Text6, valeurs, genre)) {
+    if (const std::optional<QString> raison = ecrireTag(Text6, valeurs, genre, modifies)) {
         signalerEchecs({*raison});
         return;
     }

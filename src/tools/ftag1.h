@@ -16,6 +16,13 @@ public:
     QString Text6;  // the full path of the edited file
 
     void Command3_Click();
+
+private:
+    // The boxes' texts and the genre shown.
+    ValeursTag valeursAffichees() const;
+
+    ValeursTag fichier_;   // as read at opening
+    ValeursTag affiches_;  // as shown at opening: a field the user left keeps its bytes
 };
 
 }  // namespace tulvane::tools

@@ -97,7 +97,14 @@ void FTag2::Command3_Click()
         return;
 
     ProgressBar1->setMaximum(std::max(vNbSelection, 1));
+    // An unticked field keeps the file's own bytes.
     const auto coche = [this](std::size_t i) { return Check1[i]->isChecked(); };
+    const metadata::ChampsModifies modifies{.titre = coche(1),
+                                            .auteur = coche(0),
+                                            .album = coche(2),
+                                            .annee = coche(3),
+                                            .commentaire = coche(4),
+                                            .style = coche(5)};
     const QString lecteur = ctx_.fPiste().Piste().FileName();
     platform::ListView& liste = *ctx_.fListe().Liste;
     QStringList echecs;
@@ -111,17 +118,17 @@ void FTag2::Command3_Click()
             continue;
         const ValeursTag fichier = lireValeursTag(platform::cheminSysteme(chemin));
         ValeursTag v;
-        v.auteur = coche(0) ? utf8(Text1->text()) : fichier.auteur;
-        v.titre = coche(1) ? utf8(Text2->text()) : fichier.titre;
-        v.album = coche(2) ? utf8(Text3->text()) : fichier.album;
-        v.annee = coche(3) ? utf8(Text4->text()) : fichier.annee;
-        v.commentaire = coche(4) ? utf8(Text5->text()) : fichier.commentaire;
-        const QString style = coche(5) ? Combo1->currentText() : fichier.style.empty() ? "Other" : texte(fichier.style);
+        v.auteur = modifies.auteur ? utf8(Text1->text()) : fichier.auteur;
+        v.titre = modifies.titre ? utf8(Text2->text()) : fichier.titre;
+        v.album = modifies.album ? utf8(Text3->text()) : fichier.album;
+        v.annee = modifies.annee ? utf8(Text4->text()) : fichier.annee;
+        v.commentaire = modifies.commentaire ? utf8(Text5->text()) : fichier.commentaire;
+        const QString style = modifies.style ? Combo1->currentText() : fichier.style.empty() ? "Other" : texte(fichier.style);
         Combo2->setCurrentIndex(Combo2->findText(style));
-        v.style = utf8(Combo2->currentText());
+        v.style = modifies.style ? utf8(Combo2->currentText()) : styleGarde(fichier);
         // The row changes only when its file did.
         if (const std::optional<QString> raison =
-                ecrireTag(chemin, v, static_cast<std::uint8_t>(Combo2->currentData().toInt())))
+                ecrireTag(chemin, v, static_cast<std::uint8_t>(Combo2->currentData().toInt()), modifies))
             echecs += *raison;
         else
             mettreAJourLigne(ligne, v);

@@ -14,9 +14,14 @@ struct ValeursTag {
     std::string annee;
     std::string style;
     std::string commentaire;
+    bool tag = false;  // the reader found a tag
 };
 
 // A file that cannot be read gives empty texts, as one without a tag.
 ValeursTag lireValeursTag(const std::filesystem::path& chemin);
+
+// The genre a row shows once the file's genre was left as it was: the file's own (none for a
+// number above 147), or "Other", which a file without a tag receives.
+std::string styleGarde(const ValeursTag& fichier);
 
 }  // namespace tulvane::tools

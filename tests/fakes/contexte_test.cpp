@@ -67,4 +67,12 @@ QString ContexteDeTest::fichier(const QString& nom, std::size_t taille)
     return QString::fromStdString(chemin.string());
 }
 
+ContexteDeTest::FichierNonUtf8 ContexteDeTest::fichierNonUtf8(const std::string& nom)
+{
+    const auto chemin = dossier_ / nom;
+    writeFile(chemin, filled(2000));
+    const QByteArray octets = QByteArray::fromStdString(chemin.string());
+    return {QFile::decodeName(octets), QUrl::fromEncoded("file://" + octets.toPercentEncoding("/"))};
+}
+
 }  // namespace tulvane::test

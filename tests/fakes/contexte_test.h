@@ -8,6 +8,7 @@
 #include "support/temp_folder.h"
 
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 
@@ -39,6 +40,15 @@ public:
 
     // A file of the given size (bytes of zeros) in the temporary folder; returns its path.
     QString fichier(const QString& nom, std::size_t taille = 2000);
+
+    // A file of the temporary folder whose name holds bytes that are not UTF-8 ("caf\xE9.wav",
+    // as old collections have them): its path as Qt gives it, and its address as a file
+    // manager drops it.
+    struct FichierNonUtf8 {
+        QString chemin;
+        QUrl adresse;
+    };
+    FichierNonUtf8 fichierNonUtf8(const std::string& nom);
 
 private:
     TempFolder dossier_;

@@ -194,6 +194,78 @@ TEST(ComposerTag, ThirtyAccentedLettersFillTheField)
     EXPECT_EQ(tag->titre, titre);
 }
 
+// Editing a record written by another tagger --------------------------------------------
+
+// NUL padding, an ID3v1.1 track number (comment byte 28 NUL, byte 29 the track) and a genre
+// byte that names no genre, as other taggers leave them.
+Bytes recordV11(std::uint8_t piste = 7)
+{
+    Bytes r = record("TAG", "Titre", "Auteur", "Album", "1999", "Note", 255);
+    r[126] = piste;
+    return r;
+}
+
+struct RecomposerCase {
+    std::string nom;
+    ChampsModifies modifies;
+    TagID3 valeurs;
+    Bytes ancien;
+    std::size_t debut, fin;  // the bytes that may change
+    std::string attendu;     // what they become
+};
+
+void PrintTo(const RecomposerCase& c, std::ostream* os)
+{
+    *os << c.nom;
+}
+
+class RecomposerTag : public testing::TestWithParam<RecomposerCase> {};
+
+TEST_P(RecomposerTag, ChangesTheModifiedFieldAndNoOtherByte)
+{
+    const RecomposerCase& c = GetParam();
+    const auto apres = recomposerTag(std::span<const std::uint8_t, kTailleTag>(c.ancien.data(), kTailleTag),
+                                     c.valeurs, c.modifies);
+    std::vector<std::size_t> changes;
+    for (std::size_t i = 0; i < kTailleTag; ++i)
+        if ((i < c.debut || i >= c.fin) && apres[i] != c.ancien[i])
+            changes.push_back(i);
+    EXPECT_EQ(changes, std::vector<std::size_t>{});
+    EXPECT_EQ(std::string(apres.begin() + std::ptrdiff_t(c.debut), apres.begin() + std::ptrdiff_t(c.fin)),
+              c.attendu);
+}
+
+constexpr ChampsModifies kRien{false, false, false, false, false, false};
+
+ChampsModifies seul(bool ChampsModifies::*champ)
+{
+    ChampsModifies m = kRien;
+    m.*champ = true;
+    return m;
+}
+
+TagID3 valeurs(std::string titre, std::string commentaire = "Note", std::uint8_t style = 255)
+{
+    return {std::move(titre), "Auteur", "Album", "1999", std::move(commentaire), style};
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, RecomposerTag,
+    testing::Values(
+        RecomposerCase{"NothingModified", kRien, valeurs("Autre", "Autre", 3), recordV11(), 0, 0, ""},
+        RecomposerCase{"Title", seul(&ChampsModifies::titre), valeurs("Été"), recordV11(), 3, 33,
+                       "\xC9t\xE9" + std::string(27, ' ')},
+        RecomposerCase{"Year", seul(&ChampsModifies::annee), {"", "", "", "2001", "", 0}, recordV11(), 93, 97, "2001"},
+        RecomposerCase{"Genre", seul(&ChampsModifies::style), valeurs("", "", 8), recordV11(), 127, 128, "\x08"},
+        // The track number stays while the new comment leaves room for it...
+        RecomposerCase{"CommentThatFitsBeforeTheTrack", seul(&ChampsModifies::commentaire),
+                       valeurs("", std::string(28, 'c')), recordV11(), 97, 125, std::string(28, 'c')},
+        // ... and a longer one takes its place.
+        RecomposerCase{"CommentOverTheTrack", seul(&ChampsModifies::commentaire), valeurs("", std::string(29, 'c')),
+                       recordV11(), 97, 127, std::string(29, 'c') + " "},
+        RecomposerCase{"CommentOfAPlainRecord", seul(&ChampsModifies::commentaire), valeurs("", "Court"),
+                       record("TAG", "Titre", "", "", "", std::string(30, 'x')), 97, 127, "Court" + std::string(25, ' ')}),
+    [](const auto& info) { return info.param.nom; });
+
 // Files ---------------------------------------------------------------------------------
 
 class Id3v1Files : public testing::Test {
@@ -249,6 +321,25 @@ TEST_F(Id3v1Files, TagOfA1024ByteFileIsNotReadButIsOverwrittenInPlace)
     ASSERT_EQ(apres.size(), 1024u);
     EXPECT_TRUE(std::equal(original.begin(), original.begin() + 896, apres.begin()));
     EXPECT_EQ(std::string(apres.begin() + 899, apres.begin() + 906), "Nouveau");
+}
+
+TEST_F(Id3v1Files, FieldsLeftAsTheyWereKeepTheirBytesOnlyInATagTheReaderSees)
+{
+    const auto ecrireAnnee = [&] {
+        return fnEcrireTag(chemin, "", "", "", "2001", 12, "", question.callback(), seul(&ChampsModifies::annee)).etat;
+    };
+    Bytes attendu = recordV11();
+    tulvane::test::put(attendu, 93, tulvane::test::bytesOf("2001"));
+
+    tulvane::test::writeFile(chemin, fileEndingWith(1025, recordV11()));
+    ASSERT_EQ(ecrireAnnee(), ResultatEcriture::Etat::Ecrit);
+    EXPECT_EQ(tulvane::test::readFile(chemin), fileEndingWith(1025, attendu));
+
+    // The reader shows no tag here: the values given are written whole.
+    tulvane::test::writeFile(chemin, fileEndingWith(1024, recordV11()));
+    ASSERT_EQ(ecrireAnnee(), ResultatEcriture::Etat::Ecrit);
+    const auto entier = composerTag("", "", "", "2001", 12, "");
+    EXPECT_EQ(tulvane::test::readFile(chemin), fileEndingWith(1024, Bytes(entier.begin(), entier.end())));
 }
 
 TEST_F(Id3v1Files, TagOfA1025ByteFileIsRead)

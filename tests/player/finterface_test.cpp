@@ -540,6 +540,19 @@ TEST_F(FInterfaceTest, DroppedFilesAlreadyListedAreSkippedThenThePlayerPauses)
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(FInterfaceTest, DroppedNamesThatAreNotUtf8AreLeftOutWithOneMessage)
+{
+    const std::unique_ptr<QMimeData> donnees(new QMimeData);
+    donnees->setUrls({t.fichierNonUtf8("caf\xE9.wav").adresse, t.fichierNonUtf8("\xEEle.wav").adresse});
+    t.dialogues().answer(platform::MessageAnswer::Ok);
+    piste.clearCalls();
+    f.Picture1_OLEDragDrop(*donnees);
+    EXPECT_EQ(liste.nombreLignes(), 0);
+    ASSERT_EQ(t.dialogues().questions().size(), 1u);
+    EXPECT_TRUE(t.dialogues().questions()[0].text.startsWith("2 fichiers ont été laissés de côté"));
+    EXPECT_TRUE(piste.calls().empty());
+}
+
 TEST_F(FInterfaceTest, DataWithoutFilesAddsNothingAndDoesNotPause)
 {
     QMimeData texte;

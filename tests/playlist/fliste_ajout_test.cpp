@@ -16,6 +16,7 @@
 #include <QUrl>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 using namespace tulvane;
@@ -54,6 +55,21 @@ protected:
         const auto& appels = t.piste().calls();
         return std::find(appels.begin(), appels.end(), "Pause") != appels.end();
     }
+
+    QWidget* zone() { return vue.findChild<QTreeView*>()->viewport(); }
+
+    // A drag that enters the list, moves to the point and drops there, as Qt delivers it;
+    // true when taken.
+    bool deposer(QPoint point, const QMimeData* donnees, Qt::DropAction action)
+    {
+        QDragEnterEvent entree(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone(), &entree);
+        QDragMoveEvent mouvement(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone(), &mouvement);
+        QDropEvent depot(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(zone(), &depot);
+        return depot.isAccepted();
+    }
 };
 
 TEST_F(AjoutTest, ImportAddsTheChosenFilesInTheDialogsOrderAndPausesThePlayer)
@@ -76,6 +92,54 @@ TEST_F(AjoutTest, ImportAddsTheChosenFilesInTheDialogsOrderAndPausesThePlayer)
     EXPECT_TRUE(misEnPause());
     EXPECT_EQ(t.piste().PlayState(), 1);
     EXPECT_EQ(t.ctx().vEtat, 2);
+}
+
+// A name that is not UTF-8 on disk reaches the program without its bytes: chosen in a file
+// dialog, it is left out with one message, and the command goes on with the other files.
+TEST_F(AjoutTest, ANameThatIsNotUtf8ChosenInAFileDialogIsLeftOut)
+{
+    enLecture({"a.wav"});
+    const QString latin1 = t.fichierNonUtf8("caf\xE9.wav").chemin;
+    const QString bon = t.fichier("bon.wav");
+    struct Cas {
+        const char* nom;
+        std::function<void()> commande;
+        QStringList choix;
+        QStringList lignes;  // the paths listed afterwards
+    };
+    const std::vector<Cas> cas = {
+        {"import", [this] { liste.Importation_emplac_Click(); }, {latin1, bon}, chemins() + QStringList{bon}},
+        {"play list", [this] { liste.Ouvrir_Click(); }, {latin1}, chemins() + QStringList{bon}},
+        {"new source", [this] { liste.modifier_source_Click(); }, {latin1}, chemins() + QStringList{bon}},
+    };
+    std::size_t questions = 0;
+    for (const Cas& c : cas) {
+        vue.setSelected(1, true);
+        t.dialogues().answerOpen(c.choix);
+        t.dialogues().answer(platform::MessageAnswer::Ok);
+        c.commande();
+        questions += 2;
+        ASSERT_EQ(t.dialogues().questions().size(), questions) << c.nom;
+        EXPECT_TRUE(t.dialogues().questions().back().text.startsWith("Un fichier a été laissé de côté")) << c.nom;
+        EXPECT_EQ(chemins(), c.lignes) << c.nom;
+        EXPECT_EQ(t.ctx().vAdresseListe, "") << c.nom;
+    }
+}
+
+// A file manager gives the name's own bytes, which no text path can hold.
+TEST_F(AjoutTest, ADroppedNameThatIsNotUtf8IsLeftOut)
+{
+    enLecture({"a.wav"});
+    const QStringList avant = chemins();
+    const QString bon = t.fichier("bon.wav");
+    QMimeData fichiers;
+    fichiers.setUrls({t.fichierNonUtf8("caf\xE9.wav").adresse, QUrl::fromLocalFile(bon)});
+    t.dialogues().answer(platform::MessageAnswer::Ok);
+    EXPECT_TRUE(deposer({10, 10}, &fichiers, Qt::CopyAction));
+    EXPECT_EQ(chemins(), avant + QStringList{bon});
+    ASSERT_EQ(t.dialogues().questions().size(), 1u);
+    EXPECT_TRUE(t.dialogues().questions()[0].text.startsWith("Un fichier a été laissé de côté"));
+    EXPECT_TRUE(misEnPause());
 }
 
 TEST_F(AjoutTest, CancellingTheImportChangesNothing)
@@ -183,22 +247,11 @@ TEST_F(DeplacementTest, TheViewsPressesAndDropsReachTheAddAndMoveHandlers)
 {
     auto* arbre = vue.findChild<QTreeView*>();
     ASSERT_NE(arbre, nullptr);
-    QWidget* zone = arbre->viewport();
     const auto centre = [arbre](int ligne) { return arbre->visualRect(arbre->model()->index(ligne - 1, 0)).center(); };
-    // A drag that enters the list, moves to the point and drops there; true when taken.
-    const auto deposer = [zone](QPoint point, const QMimeData* donnees, Qt::DropAction action) {
-        QDragEnterEvent entree(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(zone, &entree);
-        QDragMoveEvent mouvement(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(zone, &mouvement);
-        QDropEvent depot(point, action, donnees, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(zone, &depot);
-        return depot.isAccepted();
-    };
 
     // R taken by its row and dropped on Q's: one band up.
-    QTest::mousePress(zone, Qt::LeftButton, {}, centre(3));
-    QTest::mouseRelease(zone, Qt::LeftButton, {}, centre(3));
+    QTest::mousePress(zone(), Qt::LeftButton, {}, centre(3));
+    QTest::mouseRelease(zone(), Qt::LeftButton, {}, centre(3));
     vue.setSelected(3, true);
     const std::unique_ptr<QMimeData> lignes(arbre->model()->mimeData({}));
     EXPECT_TRUE(deposer(centre(2), lignes.get(), Qt::MoveAction));

@@ -153,7 +153,6 @@ TEST_F(EditeurTagTest, AnUntaggedFileOpensEmptyOnOtherAndSavingAddsATagOfGenre12
     };
     const std::vector<Cas> cas = {
         {"sans.mp3", test::Bytes(3000, 0), 3128},
-        {"genre200.mp3", test::avecTag(3000, "T", "A", "B", "1", "C", 200), 3000},
         // The reader sees no tag in so short a file, the writer overwrites the one it has.
         {"court.mp3", test::avecTag(1024, "T", "A", "B", "1", "C", 17), 1024},
     };
@@ -162,15 +161,28 @@ TEST_F(EditeurTagTest, AnUntaggedFileOpensEmptyOnOtherAndSavingAddsATagOfGenre12
         lecteurVide();
         tools::FTag1 d(t.ctx(), qchemin(c.nom), tools::lireValeursTag(chemin(c.nom)));
         EXPECT_EQ(d.Combo1->currentText(), "Other") << c.nom;
-        if (std::string(c.nom) != "genre200.mp3") {
-            for (QLineEdit* boite : {d.Text1, d.Text2, d.Text3, d.Text4, d.Text5})
-                EXPECT_EQ(boite->text(), "") << c.nom;
-        }
+        for (QLineEdit* boite : {d.Text1, d.Text2, d.Text3, d.Text4, d.Text5})
+            EXPECT_EQ(boite->text(), "") << c.nom;
         d.Command3_Click();
         EXPECT_EQ(test::readFile(chemin(c.nom)).back(), 12) << c.nom;
         EXPECT_EQ(fs::file_size(chemin(c.nom)), c.tailleApres) << c.nom;
         EXPECT_EQ(vue.subItem(vue.count(), playlist::kStyle), "Other") << c.nom;
     }
+}
+
+// Shown as "Other", a genre byte that names no genre stays as it is unless the user picks one.
+TEST_F(EditeurTagTest, AGenreAbove147LeftAsShownKeepsItsByte)
+{
+    ajouter("genre200.mp3", test::avecTag(3000, "T", "A", "B", "1", "C", 200));
+    lecteurVide();
+    tools::FTag1 d(t.ctx(), qchemin("genre200.mp3"), tools::lireValeursTag(chemin("genre200.mp3")));
+    EXPECT_EQ(d.Combo1->currentText(), "Other");
+    d.Text2->setText("Nouveau");
+    d.Command3_Click();
+    const metadata::TagID3 tag = test::tagDe(chemin("genre200.mp3"));
+    EXPECT_EQ(tag.titre, "Nouveau");
+    EXPECT_EQ(tag.noStyle, 200);
+    EXPECT_EQ(vue.subItem(1, playlist::kStyle), "");
 }
 
 TEST_F(EditeurTagTest, AFileThatWasNotWrittenLeavesItsRowsAndSaysWhy)
@@ -341,7 +353,7 @@ TEST_F(EditeurGlobalTest, TickedFieldsTakeTheDialogsTextsEvenEmptied)
     EXPECT_EQ(ligne(4), nonChoisie);
 }
 
-TEST_F(EditeurGlobalTest, AnUntickedGenreAbove147BecomesOther)
+TEST_F(EditeurGlobalTest, AnUntickedGenreAbove147IsKept)
 {
     ajouter("genre200.mp3", test::avecTag(3000, "T", "A", "B", "1", "C", 200));
     lecteurVide();
@@ -351,8 +363,9 @@ TEST_F(EditeurGlobalTest, AnUntickedGenreAbove147BecomesOther)
     t.dialogues().answer(MessageAnswer::Yes);
     t.dialogues().answer(MessageAnswer::Ok);
     d.Command3_Click();
-    EXPECT_EQ(test::tagDe(chemin("genre200.mp3")).noStyle, 12);
+    EXPECT_EQ(test::tagDe(chemin("genre200.mp3")).noStyle, 200);
     EXPECT_EQ(test::tagDe(chemin("genre200.mp3")).auteur, "A");
+    EXPECT_EQ(vue.subItem(1, playlist::kStyle), "");
 }
 
 TEST_F(EditeurGlobalTest, NoLeavesTheDialogOpenWithItsContents)

@@ -178,6 +178,17 @@ TEST_F(Favoris, AddingTakesAFileThenAName)
     }
 }
 
+TEST_F(Favoris, APlayListWhoseNameIsNotUtf8IsNotAddedAndNoNameIsAsked)
+{
+    tools::FFavoris d(t.ctx());
+    t.dialogues().answerOpen({t.fichierNonUtf8("f\xEAte.tvl4").chemin});
+    t.dialogues().answer(platform::MessageAnswer::Ok);
+    d.Command2_Click();
+    ASSERT_EQ(t.dialogues().questions().size(), 2u);
+    EXPECT_TRUE(t.dialogues().questions()[1].text.startsWith("Un fichier a été laissé de côté"));
+    EXPECT_EQ(lignes(d), Lignes{});
+}
+
 TEST_F(Favoris, TheSameListCanBeAddedTwiceAfterTheOthers)
 {
     ecrire("Rock\r\n/m/rock.tvl4\r\n");

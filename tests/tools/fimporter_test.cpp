@@ -160,6 +160,25 @@ TEST_F(FImporterTest, ASearchListsTheHitsSortedIgnoringCase)
     EXPECT_FALSE(d->Command2->isEnabled());
 }
 
+TEST_F(FImporterTest, NamesThatAreNotUtf8AreLeftOutOfTheHitsWithOneMessage)
+{
+    fs::create_directory(arbre / "vieux\xE9");
+    for (const char* nom : {"caf\xE9.mp3", "vieux\xE9/bonne.mp3", "été.mp3"})
+        test::writeFile(arbre / nom, test::bytes({1}));
+    auto d = ouvrir();
+    d->Drive1->setCurrentIndex(1);
+    t.dialogues().answer(platform::MessageAnswer::Ok);
+    d->Command3_Click();
+
+    const QStringList hits = lignes(*d);
+    EXPECT_EQ(hits.size(), 8);
+    EXPECT_TRUE(hits.contains(racine + "/été.mp3"));
+    for (const QString& hit : hits)
+        EXPECT_FALSE(hit.contains(QChar::ReplacementCharacter)) << hit.toStdString();
+    ASSERT_EQ(questions(), 1u);
+    EXPECT_TRUE(question().text.startsWith("2 fichiers ont été laissés de côté : leur nom n'est pas écrit en UTF-8"));
+}
+
 TEST_F(FImporterTest, ADriveThatIsNoLongerPresentYieldsNoHits)
 {
     auto d = ouvrir();
