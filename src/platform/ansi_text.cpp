@@ -16,6 +16,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace tulvane::platform {
@@ -97,6 +98,12 @@ void syncFolder(const QString& target)
     ::close(fd);
 }
 
+bool onReadOnlyDisk(const QString& path)
+{
+    struct statvfs disk {};
+    return ::statvfs(QFile::encodeName(path).constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY) != 0;
+}
+
 }  // namespace
 
 QString decodeText(const QByteArray& bytes)
@@ -153,6 +160,10 @@ QString writeObstacle(const QString& path)
         return writeFailure(path, QStringLiteral("ce nom est celui d'un dossier"));
     if (!folder.isDir())
         return writeFailure(path, QStringLiteral("le dossier n'existe pas"));
+    // Checked first: on a read-only disk every file and folder looks protected, and the
+    // user needs to know it is the disk.
+    if (onReadOnlyDisk(file.exists() ? path : folder.absoluteFilePath()))
+        return writeFailure(path, causeOf(EROFS));
     if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
         return writeFailure(path, QStringLiteral("il est en lecture seule"));
     if (!folder.isWritable())

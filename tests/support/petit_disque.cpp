@@ -27,6 +27,12 @@ PetitDisque::~PetitDisque()
         ::umount2(dossier_.c_str(), MNT_DETACH);
 }
 
+void PetitDisque::mettreEnLectureSeule()
+{
+    if (::mount(nullptr, dossier_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) != 0)
+        throw std::runtime_error("cannot remount " + dossier_.string() + " read-only");
+}
+
 void PetitDisque::remplir(std::size_t libre)
 {
     const std::filesystem::path chemin = dossier_ / "remplissage";

@@ -20,6 +20,9 @@ public:
     // Fills the disk with one file, "remplissage", leaving about `libre` bytes free.
     void remplir(std::size_t libre = 0);
 
+    // Mounts the disk again read-only, its files kept.
+    void mettreEnLectureSeule();
+
 private:
     std::filesystem::path dossier_;
     bool monte_ = false;
