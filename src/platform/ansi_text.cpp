@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <span>
 #include <string_view>
@@ -28,25 +29,6 @@ QString writeFailure(const QString& path, const QString& reason)
     return QStringLiteral("Impossible d'enregistrer le fichier '%1' : %2.").arg(path, reason);
 }
 
-QString causeOf(int error)
-{
-    switch (error) {
-    case ENOSPC:
-        return QStringLiteral("le disque est plein");
-    case EDQUOT:
-        return QStringLiteral("votre quota d'espace disque est atteint");
-    case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("le dossier est protégé en écriture");
-    case ENOENT:
-        return QStringLiteral("le dossier n'existe pas");
-    default:
-        return QStringLiteral("l'écriture a échoué");
-    }
-}
-
 // The file a chain of links ends at, so that the link stays a link; the path itself when
 // the chain does not end.
 QString followLinks(const QString& path)
@@ -58,13 +40,15 @@ QString followLinks(const QString& path)
 }
 
 // A new file beside `target`, named after it with a dot in front so that it stays out of
-// sight, and created with the usual permissions (the user's umask applies).
+// sight, and created with the usual permissions (the user's umask applies). The target's
+// name is cut so that the temporary name fits the system's limit too.
 int createTemporary(const QString& target, QByteArray& name)
 {
     const QFileInfo file(target);
+    const QByteArray start = QFile::encodeName(file.absolutePath()) + "/."
+        + QFile::encodeName(file.fileName()).left(NAME_MAX - 1 - 8) + '.';  // 8: "." and 7 digits
     for (int attempt = 0;; ++attempt) {
-        name = QFile::encodeName(file.absolutePath() + QStringLiteral("/.") + file.fileName() + u'.'
-                                 + QString::number(QRandomGenerator::global()->generate(), 36));
+        name = start + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt == 100)
             return fd;
@@ -105,6 +89,27 @@ bool onReadOnlyDisk(const QString& path)
 }
 
 }  // namespace
+
+QString causeOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("le disque est plein");
+    case EDQUOT:
+        return QStringLiteral("votre quota d'espace disque est atteint");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("le dossier est protégé en écriture");
+    case ENOENT:
+        return QStringLiteral("le dossier n'existe pas");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    default:
+        return QStringLiteral("l'écriture a échoué");
+    }
+}
 
 QString decodeText(const QByteArray& bytes)
 {

@@ -201,6 +201,17 @@ TEST(AnsiText, AReadOnlyDiskIsNamedAsTheCause)
     EXPECT_EQ(entriesOf(folder.path()), QStringList{"liste.tvl4"});
 }
 
+// The temporary file beside it must fit the limit on names too.
+TEST(AnsiText, ANameAsLongAsTheSystemAllowsIsWritten)
+{
+    TempFolder folder;
+    const std::string name = std::string(251, 'x') + ".csv";
+    const TextWrite result = writeTextLines(qpath(folder / name), {"new"});
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(readFile(folder / name), bytesOf("new\r\n"));
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{QString::fromStdString(name)});
+}
+
 TEST(AnsiText, ALinkKeepsPointingAtTheFileItNames)
 {
     TempFolder folder;
