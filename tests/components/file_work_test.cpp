@@ -4,6 +4,7 @@
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
 #include "support/case_names.h"
+#include "support/environnement.h"
 #include "support/petit_disque.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
@@ -26,6 +27,7 @@
 using namespace tulvane::components;
 using tulvane::components::QtSettingsStore;
 using tulvane::test::Bytes;
+using tulvane::test::Environnement;
 using tulvane::test::bytesOf;
 using tulvane::test::MemorySettingsStore;
 using tulvane::test::readFile;
@@ -49,28 +51,6 @@ std::vector<std::string> fichiersDe(const std::filesystem::path& dossier)
     std::sort(noms.begin(), noms.end());
     return noms;
 }
-
-// Sets environment variables for one test and puts the old values back.
-class Environnement {
-public:
-    void definir(const char* nom, const QByteArray& valeur)
-    {
-        anciens_.push_back({nom, qEnvironmentVariableIsSet(nom) ? std::optional(qgetenv(nom)) : std::nullopt});
-        qputenv(nom, valeur);
-    }
-    ~Environnement()
-    {
-        for (auto it = anciens_.rbegin(); it != anciens_.rend(); ++it) {
-            if (it->second)
-                qputenv(it->first, *it->second);
-            else
-                qunsetenv(it->first);
-        }
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<QByteArray>>> anciens_;
-};
 
 }  // namespace
 
@@ -390,8 +370,8 @@ TEST(FileWork, SupprimerCorbeilleMovesTheFileIntoTheUsersTrash)
     Environnement environnement;
     // The data folder does not exist yet: it must be made rather than trashing elsewhere.
     const auto donnees = dossier / "donnees";
-    environnement.definir("HOME", QFile::encodeName(q(dossier.path())));
-    environnement.definir("XDG_DATA_HOME", QFile::encodeName(q(donnees)));
+    environnement.definir("HOME", dossier.path().string());
+    environnement.definir("XDG_DATA_HOME", donnees.string());
     const auto fichier = dossier / "Chanson à jeter.mp3";
     writeFile(fichier, bytesOf("musique"));
 

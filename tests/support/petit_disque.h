@@ -29,4 +29,20 @@ private:
     std::string raison_;
 };
 
+// A folder mounted over itself read-only (a bind mount) for the life of the object: it stays
+// on its own file system, and nothing in it can be written, not even by root.
+class DossierLectureSeule {
+public:
+    explicit DossierLectureSeule(std::filesystem::path dossier);
+    ~DossierLectureSeule();
+    DossierLectureSeule(const DossierLectureSeule&) = delete;
+    DossierLectureSeule& operator=(const DossierLectureSeule&) = delete;
+
+    bool monte() const { return monte_; }
+
+private:
+    std::filesystem::path dossier_;
+    bool monte_ = false;
+};
+
 }  // namespace tulvane::test
