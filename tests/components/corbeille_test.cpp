@@ -54,14 +54,22 @@ std::optional<std::string> cheminsListesParTrashCli(const fs::path& dossier)
     const QString programme = QStandardPaths::findExecutable("trash-list");
     if (programme.isEmpty())
         return std::nullopt;
-    QProcess liste;
-    liste.start(programme, {});
-    if (!liste.waitForFinished(30000))
-        return "trash-list ne répond pas";
+    // It walks every mounted disk, and can trip over one that another test unmounts
+    // meanwhile: such a run is done again.
+    QByteArray sortie;
+    for (int essai = 0; essai < 3; ++essai) {
+        QProcess liste;
+        liste.start(programme, {});
+        if (!liste.waitForFinished(30000))
+            return "trash-list ne répond pas";
+        sortie = liste.readAllStandardOutput();
+        if (liste.exitStatus() == QProcess::NormalExit && liste.exitCode() == 0)
+            break;
+    }
     QStringList chemins;
     // "2024-05-01 12:00:00 /chemin/d'origine"
     static const QRegularExpression ligne("^\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d:\\d\\d (.*)$");
-    for (const QString& texte : QString::fromUtf8(liste.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts))
+    for (const QString& texte : QString::fromUtf8(sortie).split(u'\n', Qt::SkipEmptyParts))
         if (const auto trouve = ligne.match(texte); trouve.hasMatch() && trouve.captured(1).startsWith(q(dossier)))
             chemins << trouve.captured(1);
     chemins.sort();
