@@ -104,6 +104,8 @@ QString causeOf(int error)
         return QStringLiteral("le dossier est protégé en écriture");
     case ENOENT:
         return QStringLiteral("le dossier n'existe pas");
+    case ENOTDIR:
+        return QStringLiteral("un dossier du chemin est un fichier");
     case ENAMETOOLONG:
         return QStringLiteral("le nom est trop long");
     default:

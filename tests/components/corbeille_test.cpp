@@ -197,6 +197,9 @@ TEST_P(CorbeilleImpossible, TheFileStaysAndTheMessageSaysWhy)
     } else if (cas == "info is a file") {
         fs::create_directories(corbeille() / "files");
         writeFile(corbeille() / "info", bytesOf("x"));
+    } else if (cas == "trash is a file") {
+        fs::create_directories(donnees());
+        writeFile(corbeille(), bytesOf("x"));
     } else if (cas == "full disk") {
         fs::create_directories(corbeille() / "files");
         fs::create_directories(corbeille() / "info");
@@ -211,9 +214,11 @@ TEST_P(CorbeilleImpossible, TheFileStaysAndTheMessageSaysWhy)
     EXPECT_TRUE(resultat.message.startsWith(debut)) << resultat.message.toStdString();
     EXPECT_TRUE(resultat.message.contains(GetParam().cause)) << resultat.message.toStdString();
     EXPECT_EQ(texteDe(fichier), "musique");
-    EXPECT_EQ(nomsDans(corbeille() / "files"), std::vector<std::string>{});
-    if (fs::is_directory(corbeille() / "info")) {
-        EXPECT_EQ(nomsDans(corbeille() / "info"), std::vector<std::string>{});
+    if (fs::is_directory(corbeille())) {
+        EXPECT_EQ(nomsDans(corbeille() / "files"), std::vector<std::string>{});
+        if (fs::is_directory(corbeille() / "info")) {
+            EXPECT_EQ(nomsDans(corbeille() / "info"), std::vector<std::string>{});
+        }
     }
 }
 
@@ -221,6 +226,7 @@ INSTANTIATE_TEST_SUITE_P(Cas, CorbeilleImpossible,
                          testing::Values(CasEchec{"read-only data folder", "le disque est en lecture seule"},
                                          CasEchec{"read-only info folder", "le disque est en lecture seule"},
                                          CasEchec{"info is a file", "ne peut pas servir de corbeille"},
+                                         CasEchec{"trash is a file", "un dossier du chemin est un fichier"},
                                          CasEchec{"full disk", "le disque est plein"}),
                          [](const testing::TestParamInfo<CasEchec>& info) {
                              std::string nom = info.param.nom;
