@@ -1,7 +1,9 @@
 // Writes small real files for each fuzz target to start from, made by the program's own
-// writers: play lists, column files, station lists, tagged MP3 files, favourites, mixed text, masks.
+// writers: play lists, column files, station lists, tagged MP3 files, favourites, mixed text, masks,
+// settings files.
 // Usage: seeds <seed folder> <plain station list>; each target's files go to
 // <seed folder>/<target>/.
+#include "components/fichier_reglages.h"
 #include "components/station_cipher.h"
 #include "metadata/id3v1.h"
 #include "playlist/colonnes.h"
@@ -181,6 +183,19 @@ void grainesOutils(const fs::path& dossier)
     g.ecrire("durees.txt", std::string("\x00\x00", 2) + "128 kbps\n03:20\n192 kbps\n04:05\n320 kbps\n123:05");
 }
 
+// The seven settings as the quit writes them, and keys and values in every escape.
+void grainesReglages(const fs::path& dossier)
+{
+    const Graines g(dossier, "fuzz_reglages");
+    g.ecrire("Tulvane Adv 4.2.conf",
+             components::ecrireReglages({{"Affichage1", "Vrai"}, {"Affichage2", "Vrai"}, {"Affichage3", "Faux"},
+                                         {"ListeAdresse", "/m/Mes listes/été, hiver.tvl4"}, {"ListePose", "2"},
+                                         {"PremierPlan", "Faux"}, {"Radio", "-1"}}));
+    g.ecrire("echappements.conf",
+             components::ecrireReglages({{"a b/é%", " x;y "}, {"General/k", "@q\"\\"},
+                                         {"\xF0\x9F\x8E\xB5", std::string("\0" "1\t\x01" "f", 5)}}));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -197,5 +212,6 @@ int main(int argc, char** argv)
     grainesMetadonnees(dossier);
     grainesFavoris(dossier);
     grainesOutils(dossier);
+    grainesReglages(dossier);
     return 0;
 }

@@ -47,7 +47,7 @@ public:
     // decides how the new window opens.
     virtual ResultatOperation Lancer(const QString& cible, int styleFenetre) = 0;
 
-    // Moves the file to the user's trash.
+    // Moves the file to the user's trash (see corbeille.h); on failure the file stays where it was.
     virtual ResultatOperation SupprimerCorbeille(const QString& chemin) = 0;
 
     // Mode 1 (the only one): writes the readable three-line station list at the target from

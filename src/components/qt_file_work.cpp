@@ -1,12 +1,11 @@
 #include "components/qt_file_work.h"
 
+#include "components/corbeille.h"
 #include "components/station_cipher.h"
 #include "platform/ansi_text.h"
 
 #include <QDesktopServices>
-#include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -261,19 +260,7 @@ ResultatOperation QtFileWork::lancerControleVolume()
 
 ResultatOperation QtFileWork::SupprimerCorbeille(const QString& chemin)
 {
-    const QFileInfo info(chemin);
-    if (chemin.isEmpty() || (!info.exists() && !info.isSymLink()))
-        return ResultatOperation::echec(QStringLiteral("Le fichier %1 est introuvable.").arg(entreGuillemets(chemin)));
-    // Without the user's data folder Qt would put the file in a "files" folder of the
-    // working folder instead of the trash.
-    const QString donnees = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (donnees.isEmpty() || !QDir().mkpath(donnees))
-        return ResultatOperation::echec(
-            QStringLiteral("Impossible de créer le dossier %1 de la corbeille.").arg(entreGuillemets(donnees)));
-    if (!QFile::moveToTrash(chemin))
-        return ResultatOperation::echec(
-            QStringLiteral("Le fichier %1 n'a pas pu être placé dans la corbeille.").arg(entreGuillemets(chemin)));
-    return ResultatOperation::succes();
+    return mettreALaCorbeille(chemin);
 }
 
 ResultatOperation QtFileWork::DecoderFichier(int mode, const QString& source, const QString& cible, const QString& cle)

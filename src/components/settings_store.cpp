@@ -1,47 +1,74 @@
 #include "components/settings_store.h"
 
-#include <QSettings>
+#include "components/fichier_reglages.h"
+#include "platform/ansi_text.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringList>
 
-#include <memory>
+#include <optional>
+#include <string>
 
 namespace tulvane::components {
 
 namespace {
 
-// nullptr when the path is not under HKEY_CURRENT_USER\Software or has an empty part.
-std::unique_ptr<QSettings> reglagesPour(const QString& cheminValeur, QString& cle)
+struct Emplacement {
+    QString fichier;
+    std::string cle;
+};
+
+// Nothing when the path is not under HKEY_CURRENT_USER\Software or has an empty part.
+std::optional<Emplacement> emplacementDe(const QString& cheminValeur)
 {
     const QStringList parties = cheminValeur.split(u'\\');
     if (parties.size() < 4 || parties.contains(QString())
         || parties[0].compare(u"HKEY_CURRENT_USER", Qt::CaseInsensitive) != 0
         || parties[1].compare(u"Software", Qt::CaseInsensitive) != 0)
-        return nullptr;
-    const QString application = parties.size() > 4 ? parties[3] : QString();
-    cle = parties.mid(parties.size() > 4 ? 4 : 3).join(u'/');
-    auto reglages = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, parties[2], application);
-    reglages->setFallbacksEnabled(false);
-    return reglages;
+        return std::nullopt;
+    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (dossier.isEmpty())
+        return std::nullopt;
+    const bool avecApplication = parties.size() > 4;
+    const QString nom = avecApplication ? parties[2] + u'/' + parties[3] : parties[2];
+    return Emplacement{dossier + u'/' + nom + QStringLiteral(".conf"),
+                       parties.mid(avecApplication ? 4 : 3).join(u'/').toStdString()};
+}
+
+// Nothing when a file is there that cannot be read: it must then be kept as it is.
+std::optional<ValeursReglages> valeursDuFichier(const QString& fichier)
+{
+    const QFileInfo info(fichier);
+    if (!info.exists() && !info.isSymLink())
+        return ValeursReglages{};
+    const platform::TextContent contenu = platform::readText(fichier);
+    if (!contenu.ok())
+        return std::nullopt;
+    return lireReglages(contenu.text);
 }
 
 }  // namespace
 
 QString QtSettingsStore::lireValeur(const QString& cheminValeur) const
 {
-    QString cle;
-    const auto reglages = reglagesPour(cheminValeur, cle);
-    return reglages ? reglages->value(cle).toString() : QString();
+    const auto lieu = emplacementDe(cheminValeur);
+    const auto valeurs = lieu ? valeursDuFichier(lieu->fichier) : std::nullopt;
+    if (!valeurs)
+        return {};
+    const auto trouvee = valeurs->find(lieu->cle);
+    return trouvee == valeurs->end() ? QString() : QString::fromStdString(trouvee->second);
 }
 
 bool QtSettingsStore::ecrireValeur(const QString& cheminValeur, const QString& texte)
 {
-    QString cle;
-    const auto reglages = reglagesPour(cheminValeur, cle);
-    if (!reglages)
+    const auto lieu = emplacementDe(cheminValeur);
+    auto valeurs = lieu ? valeursDuFichier(lieu->fichier) : std::nullopt;
+    if (!valeurs || !QDir().mkpath(QFileInfo(lieu->fichier).absolutePath()))
         return false;
-    reglages->setValue(cle, texte);
-    reglages->sync();
-    return reglages->status() == QSettings::NoError;
+    (*valeurs)[lieu->cle] = texte.toStdString();
+    return platform::writeText(lieu->fichier, QByteArray::fromStdString(ecrireReglages(*valeurs))).ok();
 }
 
 }  // namespace tulvane::components

@@ -10,12 +10,14 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <filesystem>
 #include <span>
 #include <string_view>
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace tulvane::platform {
@@ -25,25 +27,6 @@ namespace {
 QString writeFailure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Impossible d'enregistrer le fichier '%1' : %2.").arg(path, reason);
-}
-
-QString causeOf(int error)
-{
-    switch (error) {
-    case ENOSPC:
-        return QStringLiteral("le disque est plein");
-    case EDQUOT:
-        return QStringLiteral("votre quota d'espace disque est atteint");
-    case EROFS:
-        return QStringLiteral("le disque est en lecture seule");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("le dossier est protégé en écriture");
-    case ENOENT:
-        return QStringLiteral("le dossier n'existe pas");
-    default:
-        return QStringLiteral("l'écriture a échoué");
-    }
 }
 
 // The file a chain of links ends at, so that the link stays a link; the path itself when
@@ -57,13 +40,15 @@ QString followLinks(const QString& path)
 }
 
 // A new file beside `target`, named after it with a dot in front so that it stays out of
-// sight, and created with the usual permissions (the user's umask applies).
+// sight, and created with the usual permissions (the user's umask applies). The target's
+// name is cut so that the temporary name fits the system's limit too.
 int createTemporary(const QString& target, QByteArray& name)
 {
     const QFileInfo file(target);
+    const QByteArray start = QFile::encodeName(file.absolutePath()) + "/."
+        + QFile::encodeName(file.fileName()).left(NAME_MAX - 1 - 8) + '.';  // 8: "." and 7 digits
     for (int attempt = 0;; ++attempt) {
-        name = QFile::encodeName(file.absolutePath() + QStringLiteral("/.") + file.fileName() + u'.'
-                                 + QString::number(QRandomGenerator::global()->generate(), 36));
+        name = start + QByteArray::number(QRandomGenerator::global()->generate(), 36);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST || attempt == 100)
             return fd;
@@ -97,7 +82,36 @@ void syncFolder(const QString& target)
     ::close(fd);
 }
 
+bool onReadOnlyDisk(const QString& path)
+{
+    struct statvfs disk {};
+    return ::statvfs(QFile::encodeName(path).constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY) != 0;
+}
+
 }  // namespace
+
+QString causeOf(int error)
+{
+    switch (error) {
+    case ENOSPC:
+        return QStringLiteral("le disque est plein");
+    case EDQUOT:
+        return QStringLiteral("votre quota d'espace disque est atteint");
+    case EROFS:
+        return QStringLiteral("le disque est en lecture seule");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("le dossier est protégé en écriture");
+    case ENOENT:
+        return QStringLiteral("le dossier n'existe pas");
+    case ENOTDIR:
+        return QStringLiteral("un dossier du chemin est un fichier");
+    case ENAMETOOLONG:
+        return QStringLiteral("le nom est trop long");
+    default:
+        return QStringLiteral("l'écriture a échoué");
+    }
+}
 
 QString decodeText(const QByteArray& bytes)
 {
@@ -153,6 +167,10 @@ QString writeObstacle(const QString& path)
         return writeFailure(path, QStringLiteral("ce nom est celui d'un dossier"));
     if (!folder.isDir())
         return writeFailure(path, QStringLiteral("le dossier n'existe pas"));
+    // Checked first: on a read-only disk every file and folder looks protected, and the
+    // user needs to know it is the disk.
+    if (onReadOnlyDisk(file.exists() ? path : folder.absoluteFilePath()))
+        return writeFailure(path, causeOf(EROFS));
     if (file.exists() && (!file.isWritable() || !(file.permissions() & anyWrite)))
         return writeFailure(path, QStringLiteral("il est en lecture seule"));
     if (!folder.isWritable())

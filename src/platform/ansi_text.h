@@ -47,6 +47,10 @@ std::optional<QByteArray> readBytes(const QString& path, qsizetype limit = std::
 TextContent readText(const QString& path);
 TextRead readTextLines(const QString& path);
 
+// What a failed call on a file or folder (its errno) means to the user, as a French clause:
+// "le disque est plein", "le disque est en lecture seule", ...
+QString causeOf(int error);
+
 // Why `path` cannot be written whole: a French text naming the file, or "" when the write
 // can be tried. A file without any write permission counts as read-only, even for root.
 QString writeObstacle(const QString& path);

@@ -14,9 +14,17 @@ namespace tulvane::platform {
 
 namespace {
 
-// Tried in this order. A name that cannot hold a lock (a folder, a pipe or a link left
-// there) gives way to the next; every instance walks the same list, so they still meet.
-constexpr const char* kLockNames[] = {"tulvane.lock", "tulvane-2.lock", "tulvane-3.lock"};
+// The n-th name the lock is looked for under: "tulvane.lock", "tulvane-2.lock", ...
+QString lockName(int n)
+{
+    return n == 1 ? QStringLiteral("tulvane.lock") : QStringLiteral("tulvane-%1.lock").arg(n);
+}
+
+bool somethingIsThere(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
 
 // An open regular file at `path`, created when missing; -1 when there is none to be had.
 // Not passed on to the programs the instance starts: they would keep the lock after it.
@@ -38,10 +46,17 @@ int openLockFile(const QString& path)
 
 SingleInstance::SingleInstance(const QString& folder)
 {
-    for (const char* name : kLockNames) {
-        const int fd = openLockFile(folder + QLatin1Char('/') + QLatin1String(name));
-        if (fd < 0)
-            continue;
+    // A name that cannot hold a lock (a folder, a pipe, a link or a foreign file left there)
+    // gives way to the next one. Every instance walks the same names, so they meet at the
+    // first one that can; however many names are taken, the walk ends at the first free one.
+    for (int n = 1;; ++n) {
+        const QString path = folder + QLatin1Char('/') + lockName(n);
+        const int fd = openLockFile(path);
+        if (fd < 0) {
+            if (somethingIsThere(path))
+                continue;
+            return;  // no file can be made in this folder: nothing to tell by, the program runs
+        }
         if (flock(fd, LOCK_EX | LOCK_NB) == 0) {
             lock_ = fd;
             return;

@@ -4,6 +4,7 @@
 #include "fakes/memory_settings.h"
 #include "support/bytes.h"
 #include "support/case_names.h"
+#include "support/environnement.h"
 #include "support/petit_disque.h"
 #include "support/sans_attente.h"
 #include "support/temp_folder.h"
@@ -13,7 +14,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -26,6 +26,7 @@
 using namespace tulvane::components;
 using tulvane::components::QtSettingsStore;
 using tulvane::test::Bytes;
+using tulvane::test::Environnement;
 using tulvane::test::bytesOf;
 using tulvane::test::MemorySettingsStore;
 using tulvane::test::readFile;
@@ -49,28 +50,6 @@ std::vector<std::string> fichiersDe(const std::filesystem::path& dossier)
     std::sort(noms.begin(), noms.end());
     return noms;
 }
-
-// Sets environment variables for one test and puts the old values back.
-class Environnement {
-public:
-    void definir(const char* nom, const QByteArray& valeur)
-    {
-        anciens_.push_back({nom, qEnvironmentVariableIsSet(nom) ? std::optional(qgetenv(nom)) : std::nullopt});
-        qputenv(nom, valeur);
-    }
-    ~Environnement()
-    {
-        for (auto it = anciens_.rbegin(); it != anciens_.rend(); ++it) {
-            if (it->second)
-                qputenv(it->first, *it->second);
-            else
-                qunsetenv(it->first);
-        }
-    }
-
-private:
-    std::vector<std::pair<const char*, std::optional<QByteArray>>> anciens_;
-};
 
 }  // namespace
 
@@ -153,16 +132,9 @@ TEST(FileWork, RegistryValuesRoundTripThroughTheStoreAndReadEmptyWhenMissing)
 
 class ReglagesQt : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, q(dossier_.path()));
-    }
-    void TearDown() override
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
+    void SetUp() override { environnement_.definir("XDG_CONFIG_HOME", dossier_.path().string()); }
     TempFolder dossier_;
+    Environnement environnement_;
 };
 
 TEST_F(ReglagesQt, ValuesStayStringsAndLandInTheProgramsSettingsFile)
@@ -213,10 +185,89 @@ TEST_F(ReglagesQt, AWriteThatCannotReachTheDiskIsReported)
 {
     // A file where the settings folder should be: no one can create the settings file.
     writeFile(dossier_ / "pas_un_dossier", bytesOf("x"));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, q(dossier_ / "pas_un_dossier"));
+    environnement_.definir("XDG_CONFIG_HOME", (dossier_ / "pas_un_dossier").string());
     QtSettingsStore registre;
     QtFileWork fwork(registre);
     EXPECT_FALSE(fwork.EcrireRegistre(kCle + "Radio", "2").reussi);
+}
+
+namespace {
+
+const std::vector<std::pair<QString, QString>> kSeptValeurs = {
+    {"ListeAdresse", "/home/ana/Mes listes/été.tvl4"},
+    {"ListePose", "12"},
+    {"PremierPlan", "Vrai"},
+    {"Radio", "3"},
+    {"Affichage1", "Vrai"},
+    {"Affichage2", "Faux"},
+    {"Affichage3", "Vrai"},
+};
+
+}  // namespace
+
+// A file left by a version that wrote through QSettings reads as it did; writing back the
+// same values gives the same bytes, and a new value keeps the others.
+TEST_F(ReglagesQt, AFileWrittenByQSettingsReadsAndIsRewrittenTheSame)
+{
+    const QString fichier = q(dossier_ / "Tulvane Adv 4.2.conf");
+    {
+        QSettings ancien(fichier, QSettings::IniFormat);
+        for (const auto& [nom, texte] : kSeptValeurs)
+            ancien.setValue(nom, texte);
+    }
+    const Bytes octets = readFile(dossier_ / "Tulvane Adv 4.2.conf");
+    QtSettingsStore registre;
+    for (const auto& [nom, texte] : kSeptValeurs)
+        EXPECT_EQ(registre.lireValeur(kCle + nom), texte) << nom.toStdString();
+    ASSERT_TRUE(registre.ecrireValeur(kCle + "Radio", "3"));
+    EXPECT_EQ(readFile(dossier_ / "Tulvane Adv 4.2.conf"), octets);
+
+    ASSERT_TRUE(registre.ecrireValeur(kCle + "Radio", "-1"));
+    EXPECT_EQ(registre.lireValeur(kCle + "Radio"), "-1");
+    EXPECT_EQ(registre.lireValeur(kCle + "ListeAdresse"), "/home/ana/Mes listes/été.tvl4");
+}
+
+// With one free page the seven values are written (QSettings left an empty file there); on a
+// full disk the write fails and the old file stays whole.
+TEST_F(ReglagesQt, ANearlyFullDiskNeverEmptiesTheSettingsFile)
+{
+    tulvane::test::PetitDisque petit(dossier_ / "disque", 64 * 1024);
+    if (!petit.monte())
+        GTEST_SKIP() << petit.raison();
+    environnement_.definir("XDG_CONFIG_HOME", (dossier_ / "disque").string());
+    const auto fichier = dossier_ / "disque" / "Tulvane Adv 4.2.conf";
+    QtSettingsStore registre;
+    for (const auto& [nom, texte] : kSeptValeurs)
+        ASSERT_TRUE(registre.ecrireValeur(kCle + nom, texte == "Vrai" ? "Faux" : texte));
+
+    petit.remplir(4096);
+    for (const auto& [nom, texte] : kSeptValeurs)
+        EXPECT_TRUE(registre.ecrireValeur(kCle + nom, texte)) << nom.toStdString();
+    const Bytes ecrits = readFile(fichier);
+    for (const auto& [nom, texte] : kSeptValeurs)
+        EXPECT_EQ(registre.lireValeur(kCle + nom), texte) << nom.toStdString();
+
+    petit.remplir();
+    EXPECT_FALSE(registre.ecrireValeur(kCle + "Radio", "4"));
+    EXPECT_EQ(readFile(fichier), ecrits);
+    EXPECT_EQ(fichiersDe(dossier_ / "disque"), (std::vector<std::string>{"Tulvane Adv 4.2.conf", "remplissage"}));
+}
+
+// A named pipe where the settings file should be is neither waited on nor replaced.
+TEST_F(ReglagesQt, ASettingsFileThatIsNotARegularFileIsLeftAlone)
+{
+    const auto fifo = dossier_ / "Tulvane Adv 4.2.conf";
+    tulvane::test::creerFifo(fifo);
+    QtSettingsStore registre;
+    QString lu = "pas lu";
+    bool ecrit = true;
+    EXPECT_TRUE(tulvane::test::revientSansAttendre(fifo, [&] {
+        lu = registre.lireValeur(kCle + "Radio");
+        ecrit = registre.ecrireValeur(kCle + "Radio", "2");
+    }));
+    EXPECT_EQ(lu, "");
+    EXPECT_FALSE(ecrit);
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
 }
 
 // ---- Download
@@ -390,8 +441,8 @@ TEST(FileWork, SupprimerCorbeilleMovesTheFileIntoTheUsersTrash)
     Environnement environnement;
     // The data folder does not exist yet: it must be made rather than trashing elsewhere.
     const auto donnees = dossier / "donnees";
-    environnement.definir("HOME", QFile::encodeName(q(dossier.path())));
-    environnement.definir("XDG_DATA_HOME", QFile::encodeName(q(donnees)));
+    environnement.definir("HOME", dossier.path().string());
+    environnement.definir("XDG_DATA_HOME", donnees.string());
     const auto fichier = dossier / "Chanson à jeter.mp3";
     writeFile(fichier, bytesOf("musique"));
 

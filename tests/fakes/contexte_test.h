@@ -22,7 +22,7 @@ class ContexteDeTest {
 public:
     struct Reels {
         bool lecteurs = false;  // Qt Multimedia players: piste() and piste2() are then not there
-        bool reglages = false;  // QSettings where QSettings::setPath points: reglages() is then not there
+        bool reglages = false;  // the settings file under $XDG_CONFIG_HOME: reglages() is then not there
     };
 
     ContexteDeTest();

@@ -182,6 +182,36 @@ TEST(AnsiText, AFullDiskKeepsTheOldFileAndSaysSo)
     EXPECT_EQ(entriesOf(folder.path()), (QStringList{"liste.tvl4", "remplissage"}));
 }
 
+// The file and its folder look protected too; the user must be told it is the disk.
+TEST(AnsiText, AReadOnlyDiskIsNamedAsTheCause)
+{
+    TempFolder folder;
+    tulvane::test::PetitDisque disk(folder.path(), 64 * 1024);
+    if (!disk.monte())
+        GTEST_SKIP() << disk.raison();
+    writeFile(folder / "liste.tvl4", bytesOf("old\r\n"));
+    disk.mettreEnLectureSeule();
+
+    for (const char* name : {"liste.tvl4", "nouvelle.tvl4"}) {
+        const QString path = qpath(folder / name);
+        EXPECT_EQ(writeTextLines(path, {"new"}).error,
+                  "Impossible d'enregistrer le fichier '" + path + "' : le disque est en lecture seule.");
+    }
+    EXPECT_EQ(readFile(folder / "liste.tvl4"), bytesOf("old\r\n"));
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{"liste.tvl4"});
+}
+
+// The temporary file beside it must fit the limit on names too.
+TEST(AnsiText, ANameAsLongAsTheSystemAllowsIsWritten)
+{
+    TempFolder folder;
+    const std::string name = std::string(251, 'x') + ".csv";
+    const TextWrite result = writeTextLines(qpath(folder / name), {"new"});
+    EXPECT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(readFile(folder / name), bytesOf("new\r\n"));
+    EXPECT_EQ(entriesOf(folder.path()), QStringList{QString::fromStdString(name)});
+}
+
 TEST(AnsiText, ALinkKeepsPointingAtTheFileItNames)
 {
     TempFolder folder;

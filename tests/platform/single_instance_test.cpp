@@ -179,12 +179,26 @@ TEST(SingleInstance, NothingLeftUnderTheLocksNameStopsAStart)
     }
 }
 
-TEST(SingleInstance, WithNoFolderOrNoUsableNameTheProgramRuns)
+// However many names are taken by leftovers, the instances still meet under one lock.
+TEST(SingleInstance, LeftoversUnderEveryUsualNameStillMakeOneInstance)
+{
+    TempFolder folder;
+    for (const char* name : {"tulvane.lock", "tulvane-2.lock", "tulvane-3.lock", "tulvane-4.lock"})
+        std::filesystem::create_directory(folder / name);
+    std::filesystem::create_symlink(folder / "absent", folder / "tulvane-5.lock");
+    ASSERT_EQ(mkfifo((folder / "tulvane-6.lock").c_str(), 0600), 0);
+
+    OtherProcess other(qpath(folder.path()));
+    ASSERT_TRUE(other.wasFirst());
+    EXPECT_TRUE(SingleInstance(qpath(folder.path())).anotherInstanceRunning());
+    other.kill();
+    const SingleInstance first(qpath(folder.path()));
+    EXPECT_FALSE(first.anotherInstanceRunning());
+    EXPECT_TRUE(SingleInstance(qpath(folder.path())).anotherInstanceRunning());
+}
+
+TEST(SingleInstance, WithoutAFolderForTheLockTheProgramRuns)
 {
     TempFolder folder;
     EXPECT_FALSE(SingleInstance(qpath(folder / "absent")).anotherInstanceRunning());
-
-    for (const char* name : {"tulvane.lock", "tulvane-2.lock", "tulvane-3.lock"})
-        std::filesystem::create_directory(folder / name);
-    EXPECT_FALSE(SingleInstance(qpath(folder.path())).anotherInstanceRunning());
 }

@@ -7,12 +7,12 @@
 #include "player/parametres_registre.h"
 #include "playlist/fliste.h"
 #include "support/bytes.h"
+#include "support/environnement.h"
 
 #include <QAction>
 #include <QFile>
 #include <QListWidget>
 #include <QLocale>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -209,10 +209,7 @@ TEST(LireParametres, TheBarsFollowTheirSavedChecks)
 
 class ParametresReels : public testing::Test {
 protected:
-    ParametresReels()
-    {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, QString::fromStdString(config.path().string()));
-    }
+    ParametresReels() { environnement.definir("XDG_CONFIG_HOME", config.path().string()); }
 
     QString fichierReglages() const
     {
@@ -220,6 +217,7 @@ protected:
     }
 
     test::TempFolder config;
+    test::Environnement environnement;
     const test::ContexteDeTest::Reels reels{.lecteurs = false, .reglages = true};
 };
 

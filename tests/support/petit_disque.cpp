@@ -27,6 +27,29 @@ PetitDisque::~PetitDisque()
         ::umount2(dossier_.c_str(), MNT_DETACH);
 }
 
+void PetitDisque::mettreEnLectureSeule()
+{
+    if (::mount(nullptr, dossier_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) != 0)
+        throw std::runtime_error("cannot remount " + dossier_.string() + " read-only");
+}
+
+DossierLectureSeule::DossierLectureSeule(std::filesystem::path dossier) : dossier_(std::move(dossier))
+{
+    if (::mount(dossier_.c_str(), dossier_.c_str(), nullptr, MS_BIND, nullptr) != 0)
+        return;
+    if (::mount(nullptr, dossier_.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+        ::umount2(dossier_.c_str(), MNT_DETACH);
+        throw std::runtime_error("cannot make " + dossier_.string() + " read-only");
+    }
+    monte_ = true;
+}
+
+DossierLectureSeule::~DossierLectureSeule()
+{
+    if (monte_)
+        ::umount2(dossier_.c_str(), MNT_DETACH);
+}
+
 void PetitDisque::remplir(std::size_t libre)
 {
     const std::filesystem::path chemin = dossier_ / "remplissage";

@@ -20,10 +20,29 @@ public:
     // Fills the disk with one file, "remplissage", leaving about `libre` bytes free.
     void remplir(std::size_t libre = 0);
 
+    // Mounts the disk again read-only, its files kept.
+    void mettreEnLectureSeule();
+
 private:
     std::filesystem::path dossier_;
     bool monte_ = false;
     std::string raison_;
+};
+
+// A folder mounted over itself read-only (a bind mount) for the life of the object: it stays
+// on its own file system, and nothing in it can be written, not even by root.
+class DossierLectureSeule {
+public:
+    explicit DossierLectureSeule(std::filesystem::path dossier);
+    ~DossierLectureSeule();
+    DossierLectureSeule(const DossierLectureSeule&) = delete;
+    DossierLectureSeule& operator=(const DossierLectureSeule&) = delete;
+
+    bool monte() const { return monte_; }
+
+private:
+    std::filesystem::path dossier_;
+    bool monte_ = false;
 };
 
 }  // namespace tulvane::test
